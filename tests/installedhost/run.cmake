@@ -1,0 +1,57 @@
+# Installs the build in BUILD_DIR into a scratch prefix, then builds and runs
+# the host project in HOST_SOURCE_DIR against that prefix only.
+
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/prefix)
+
+function(run_step)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "Step failed (${result}): ${ARGN}\n${out}\n${err}")
+    endif()
+    set(step_output "${out}" PARENT_SCOPE)
+endfunction()
+
+run_step(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+foreach(installed include/marrowick/card.h include/marrowick/marrowick_export.h include/marrowick/marrowick_version.h)
+    if(NOT EXISTS ${prefix}/${installed})
+        message(FATAL_ERROR "Not installed: ${installed}")
+    endif()
+endforeach()
+file(GLOB_RECURSE pc_files ${prefix}/*/marrowick.pc)
+file(GLOB_RECURSE libraries ${prefix}/*/libmarrowick.so.1)
+if(NOT pc_files OR NOT libraries)
+    message(FATAL_ERROR "Not installed: marrowick.pc or libmarrowick.so.1")
+endif()
+
+find_program(PKG_CONFIG pkg-config)
+if(PKG_CONFIG)
+    list(GET pc_files 0 pc_file)
+    get_filename_component(pc_dir ${pc_file} DIRECTORY)
+    set(ENV{PKG_CONFIG_PATH} ${pc_dir})
+    run_step(${PKG_CONFIG} --variable=includedir marrowick)
+    string(STRIP "${step_output}" pc_includedir)
+    run_step(${PKG_CONFIG} --variable=libdir marrowick)
+    string(STRIP "${step_output}" pc_libdir)
+    if(NOT EXISTS ${pc_includedir}/marrowick/card.h OR NOT EXISTS ${pc_libdir}/libmarrowick.so)
+        message(FATAL_ERROR "marrowick.pc points elsewhere: ${pc_includedir}, ${pc_libdir}")
+    endif()
+endif()
+
+set(sanitize_flags "")
+if(SANITIZE)
+    set(sanitize_flags -fsanitize=address,undefined)
+endif()
+run_step(${CMAKE_COMMAND} -S ${HOST_SOURCE_DIR} -B ${WORK_DIR}/build
+         -DCMAKE_PREFIX_PATH=${prefix}
+         -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
+         "-DCMAKE_CXX_FLAGS=${CXX_FLAGS} ${sanitize_flags}")
+run_step(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+run_step(${WORK_DIR}/build/installedhost)
+
+string(STRIP "${step_output}" printed)
+if(NOT printed MATCHES "^[0-9]+\\.[0-9]+\\.[0-9]+ Ace_Spades hK$")
+    message(FATAL_ERROR "Unexpected host output: '${printed}'")
+endif()
+message(STATUS "Installed host printed: ${printed}")

@@ -1,0 +1,57 @@
+#ifndef MARROWICK_TESTHELPERS_H
+#define MARROWICK_TESTHELPERS_H
+
+// Helpers shared by the test programs.
+
+#include <QtCore/QByteArray>
+#include <QtCore/QCoreApplication>
+#include <QtCore/QProcess>
+#include <QtCore/QProcessEnvironment>
+
+// The environment variable that makes a test program run one child case
+// instead of its tests (see MARROWICK_TEST_MAIN_WITH_CHILDREN).
+#define MARROWICK_TEST_CHILD_CASE_VARIABLE "MARROWICK_TEST_CHILD_CASE"
+
+namespace TestHelpers {
+
+struct ChildRun
+{
+    bool crashed = false; ///< ended abnormally (a fatal message aborts)
+    int exitCode = 0;
+    QByteArray standardError;
+};
+
+// Runs this test program again with @p childCase set, so that code which
+// ends the process (a fatal message) can be watched from the outside.
+inline ChildRun runChildCase(const QString &childCase)
+{
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral(MARROWICK_TEST_CHILD_CASE_VARIABLE), childCase);
+    // A fatal message must end the child quietly: no core dump, and under the
+    // sanitizers no extra report for the abort.
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("handle_abort=0:detect_leaks=0"));
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    child.waitForFinished(30000);
+    ChildRun run;
+    run.crashed = child.exitStatus() == QProcess::CrashExit;
+    run.exitCode = child.exitCode();
+    run.standardError = child.readAllStandardError();
+    return run;
+}
+
+} // namespace TestHelpers
+
+// Like QTEST_MAIN, but when the child case variable is set the program runs
+// childMain(caseName) instead of the tests.
+#define MARROWICK_TEST_MAIN_WITH_CHILDREN(TestObject, childMain)                                                       \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        const QByteArray childCase = qgetenv(MARROWICK_TEST_CHILD_CASE_VARIABLE);                                      \
+        if (!childCase.isEmpty())                                                                                      \
+            return childMain(childCase);                                                                               \
+        QTEST_MAIN_IMPL(TestObject)                                                                                    \
+    }
+
+#endif

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building Marrowick, its tests and its
+# examples needs, when any of them is missing. Run as root (or with sudo).
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config qtbase5-dev libqt5svg5-dev)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    apt_get=(apt-get)
+    [ "$(id -u)" -eq 0 ] || apt_get=(sudo apt-get)
+    export DEBIAN_FRONTEND=noninteractive
+    "${apt_get[@]}" update -q
+    "${apt_get[@]}" install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds Marrowick and runs every test twice: in a normal build, then in a
+# build with AddressSanitizer (leak check on) and UndefinedBehaviorSanitizer.
+set -euo pipefail
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+cd "$top"
+
+bash tools/install-dependencies.sh
+
+jobs=${MARROWICK_JOBS:-2}
+
+run_suite() {
+    local build_dir=$1
+    shift
+    cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    cmake --build "$build_dir" -j "$jobs"
+    ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
+}
+
+echo "== Normal build =="
+run_suite build
+
+echo "== Sanitizer build (ASan + UBSan) =="
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run_suite build-sanitize -DMARROWICK_SANITIZE=ON
