@@ -147,11 +147,9 @@ private Q_SLOTS:
     void nonAsciiArguments();
 
     void tableReplacement();
-    void copiesCarryParseResults();
 
     void storeValue_data();
     void storeValue();
-    void storedValuesAreDiscarded();
     void lookup_data();
     void lookup();
     void typedLookup();
@@ -264,7 +262,6 @@ void TestCommandLineOptions::grammar_data()
     QTest::newRow("bundled switches") << true << QByteArrayList {"-fv"} << false << none << none << true;
     QTest::newRow("names are case-sensitive")
         << true << QByteArrayList {"-Width", "5"} << false << none << QStringList {latin1("5")} << true;
-    QTest::newRow("-H is not a help request") << true << QByteArrayList {"-H"} << false << none << none << true;
 
     QTest::newRow("help option reachable without built-in help")
         << false << QByteArrayList {"-help"} << true << QStringList {latin1("help=bool:true")} << none << false;
@@ -382,27 +379,6 @@ void TestCommandLineOptions::tableReplacement()
     QVERIFY(!blank.defaultValue.isValid());
 }
 
-void TestCommandLineOptions::copiesCarryParseResults()
-{
-    CommandLineOptions options;
-    options.setOptions(gameOptions());
-    options.setUseHelp(false);
-    options.setUseQSettings(false);
-    Arguments args({"-width", "7", "rest"});
-    QVERIFY(options.parseOptions(args.argc(), args.argv()));
-
-    CommandLineOptions copy(options);
-    CommandLineOptions assigned;
-    assigned = options;
-    for (CommandLineOptions *target : {&copy, &assigned}) {
-        QCOMPARE(target->value<int>(latin1("width")), 7);
-        QCOMPARE(target->remainingArgs(), QStringList {latin1("rest")});
-        QCOMPARE(target->options().size(), gameOptions().size());
-        QVERIFY(!target->useHelp());
-        QVERIFY(!target->useQSettings());
-    }
-}
-
 void TestCommandLineOptions::storeValue_data()
 {
     QTest::addColumn<QString>("name");
@@ -440,21 +416,6 @@ void TestCommandLineOptions::storeValue()
         QCOMPARE(found.userType(), after.userType());
         QCOMPARE(found, after);
     }
-}
-
-void TestCommandLineOptions::storedValuesAreDiscarded()
-{
-    CommandLineOptions options;
-    options.setOptions(gameOptions());
-    QVariant width(latin1("12"));
-    options.setValue(latin1("width"), width);
-    Arguments args({"rest"});
-    QVERIFY(options.parseOptions(args.argc(), args.argv()));
-    QVERIFY(!options.hasValue(latin1("width")));
-
-    options.setValue(latin1("width"), width);
-    options.setOptions(gameOptions());
-    QVERIFY(!options.hasValue(latin1("width")));
 }
 
 void TestCommandLineOptions::lookup_data()
