@@ -23,23 +23,6 @@ QString latin1(const char *text)
     return QString::fromLatin1(text);
 }
 
-// Collects every message while alive, so that a test can prove that nothing was reported.
-class MessageRecorder
-{
-public:
-    MessageRecorder() { previous = qInstallMessageHandler(&MessageRecorder::record); }
-    ~MessageRecorder() { qInstallMessageHandler(previous); }
-    static QStringList &messages()
-    {
-        static QStringList recorded;
-        return recorded;
-    }
-
-private:
-    static void record(QtMsgType, const QMessageLogContext &, const QString &message) { messages().append(message); }
-    QtMessageHandler previous;
-};
-
 // Child cases: each ends the process through a fatal message.
 int runFatalCase(const QByteArray &name)
 {
@@ -240,13 +223,12 @@ void TestCard::text()
     QFETCH(int, value);
     QFETCH(QString, warning);
 
-    MessageRecorder recorder;
-    MessageRecorder::messages().clear();
+    TestHelpers::MessageRecorder recorder;
     const Card card(text);
     QCOMPARE(int(card.suit()), suit);
     QCOMPARE(int(card.value()), value);
     const QStringList expected = warning.isNull() ? QStringList() : QStringList(warning);
-    QCOMPARE(MessageRecorder::messages(), expected);
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), expected);
 }
 
 void TestCard::fatalMessages_data()
@@ -425,8 +407,7 @@ void TestCard::debugOutput()
 void TestCard::valueTypeSupport()
 {
     // fromString never reports anything, whatever the text.
-    MessageRecorder recorder;
-    MessageRecorder::messages().clear();
+    TestHelpers::MessageRecorder recorder;
     const QStringList badTexts = {QString(),    latin1("s"),  latin1("sAx"), latin1("SA"),
                                   latin1("s?"), latin1("xZ"), latin1("sa")};
     for (const QString &text : badTexts) {
@@ -434,7 +415,7 @@ void TestCard::valueTypeSupport()
         QCOMPARE(Card::fromString(text, &ok), Card());
         QVERIFY2(!ok, qPrintable(text));
     }
-    QVERIFY(MessageRecorder::messages().isEmpty());
+    QVERIFY(TestHelpers::MessageRecorder::messages().isEmpty());
 
     const Card card(Card::Hearts, 5);
     const QVariant variant = QVariant::fromValue(card);
