@@ -9,6 +9,7 @@
 //   "/done a"      a's own done() emission has returned
 //   "finish a"     a's finish() was called
 //   "destroyed a"  a was deleted                (any command, see recordSignals)
+// Tests add "/exec s" when the exec() of the command under test has returned.
 
 #include <marrowick/command.h>
 
@@ -127,6 +128,12 @@ inline QList<Marrowick::Command *> asCommands(const QList<RecordingCommand *> &c
     for (RecordingCommand *command : commands)
         result.append(command);
     return result;
+}
+
+// The log entries written in @p text, separated by ", ".
+inline Log trace(const char *text)
+{
+    return QString::fromLatin1(text).split(QStringLiteral(", "), Qt::SkipEmptyParts);
 }
 
 } // namespace TestCommands
