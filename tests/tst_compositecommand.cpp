@@ -1,6 +1,7 @@
 #include "recordingcommand.h"
 
 #include <marrowick/compositecommand.h>
+#include <marrowick/parallelcommand.h>
 
 #include <QtCore/QMetaMethod>
 #include <QtCore/QPointer>
@@ -8,6 +9,7 @@
 
 using Marrowick::Command;
 using Marrowick::CompositeCommand;
+using Marrowick::ParallelCommand;
 using namespace TestCommands;
 
 namespace {
@@ -43,6 +45,8 @@ private Q_SLOTS:
     void finish();
     void destructor_data();
     void destructor();
+    void nestedThreeLevels_data();
+    void nestedThreeLevels();
 };
 
 void TestCompositeCommand::metaObject()
@@ -296,6 +300,49 @@ void TestCompositeCommand::destructor()
     if (!owning)
         children.at(1)->complete();
     QCOMPARE(log, expected);
+}
+
+void TestCompositeCommand::nestedThreeLevels_data()
+{
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<Log>("expected");
+
+    QTest::newRow("leaves completing inside exec")
+        << latin1("a b c d e f")
+        << trace("start s, exec a, done a, start p, exec b, done b, /done b, start t, exec c, done c, exec d, "
+                 "done d, done t, /done d, /done c, exec e, done e, done p, exec f, done f, done s, /done f, "
+                 "/done e, /done a, /exec s");
+    QTest::newRow("deferred leaves")
+        << latin1("a~0 b~30 c d~0 e f~0")
+        << trace("start s, exec a, /exec s, done a, start p, exec b, start t, exec c, done c, exec d, /done c, "
+                 "exec e, done e, /done e, /done a, done d, done t, /done d, done b, done p, exec f, /done b, "
+                 "done f, done s, /done f");
+}
+
+// s runs a, p and f one after another; p runs b, t and e at once; t runs c
+// and d one after another. Every composite owns its children.
+void TestCompositeCommand::nestedThreeLevels()
+{
+    QFETCH(QString, plan);
+    QFETCH(Log, expected);
+
+    Log log;
+    const QList<Command *> leaves = asCommands(makeCommands(plan, &log));
+    auto inner = new CompositeCommand(leaves.mid(2, 2), true, nullptr);
+    recordSignals(inner, latin1("t"), &log);
+    auto middle = new ParallelCommand(QList<Command *> {leaves.at(1), inner, leaves.at(4)}, true, nullptr);
+    recordSignals(middle, latin1("p"), &log);
+    CompositeCommand outer(QList<Command *> {leaves.at(0), middle, leaves.at(5)}, true, nullptr);
+    recordSignals(&outer, latin1("s"), &log);
+
+    runLogged(&outer, &log);
+    QTRY_COMPARE(log, expected);
+
+    log.clear();
+    outer.finish();
+    QCOMPARE(log,
+             trace("finish a, destroyed a, finish b, destroyed b, finish c, destroyed c, finish d, destroyed d, "
+                   "destroyed t, finish e, destroyed e, destroyed p, finish f, destroyed f"));
 }
 
 QTEST_MAIN(TestCompositeCommand)

@@ -16,6 +16,7 @@ run_step(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 foreach(installed include/marrowick/card.h
         include/marrowick/command.h include/marrowick/compositecommand.h
+        include/marrowick/parallelcommand.h
         include/marrowick/marrowick_export.h include/marrowick/marrowick_version.h)
     if(NOT EXISTS ${prefix}/${installed})
         message(FATAL_ERROR "Not installed: ${installed}")
