@@ -59,8 +59,11 @@ namespace Marrowick {
  * The composites rely on each done() reaching them as a direct call while the
  * signal is being emitted; do not move commands to another thread.
  *
- * The signals are public, so games connect to them with member-function
- * pointers; only a command should emit them, for itself.
+ * Signals: Command itself emits neither. A derived command emits start() when
+ * its work begins (the composites do so first thing in exec()) and done() once
+ * per exec(), always for itself. The signals are public so that games connect
+ * to them with member-function pointers; nothing but the command itself should
+ * emit them.
  */
 class MARROWICK_EXPORT Command : public QObject
 {
