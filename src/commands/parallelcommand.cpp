@@ -55,12 +55,11 @@ void ParallelCommand::finish()
 {
     while (!m_commands.isEmpty()) {
         Command *command = m_commands.takeFirst();
-        // Still connected here: a done() emitted inside finish() counts.
+        // Left connected: a done() emitted inside finish() counts, and so does
+        // one that a child not owned here emits later.
         command->finish();
         if (m_ownsCommands)
             delete command;
-        else
-            disconnect(command, &Command::done, this, &ParallelCommand::slotCommandDone);
     }
 }
 

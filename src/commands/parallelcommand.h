@@ -80,8 +80,9 @@ public:
      * Drops every child at once, in list order: calls its finish() and then
      * deletes it when the owning flag is set. A done() that a child emits
      * inside its finish() still counts and may complete the run, so done()
-     * can be emitted here; the children dropped emit nothing to this command
-     * afterwards. The list is empty afterwards.
+     * can be emitted here. Children are not disconnected: one that is not
+     * deleted here and emits done() later is still counted. The list is empty
+     * afterwards.
      */
     void finish() override;
 
