@@ -19,6 +19,7 @@ foreach(installed
         include/marrowick/command.h
         include/marrowick/commandlineoptions.h
         include/marrowick/compositecommand.h
+        include/marrowick/evalhand.h
         include/marrowick/localresources.h
         include/marrowick/marrowick_export.h
         include/marrowick/marrowick_version.h
