@@ -14,7 +14,12 @@ endfunction()
 
 run_step(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
-foreach(installed include/marrowick/card.h include/marrowick/marrowick_export.h include/marrowick/marrowick_version.h)
+foreach(installed
+        include/marrowick/card.h
+        include/marrowick/commandlineoptions.h
+        include/marrowick/localresources.h
+        include/marrowick/marrowick_export.h
+        include/marrowick/marrowick_version.h)
     if(NOT EXISTS ${prefix}/${installed})
         message(FATAL_ERROR "Not installed: ${installed}")
     endif()

@@ -1,0 +1,44 @@
+#include "commandlineoptions.h"
+
+#include <QtCore/QSettings>
+
+namespace Marrowick {
+
+bool CommandLineOptions::hasValue(const QString &name)
+{
+    return m_values.contains(name);
+}
+
+void CommandLineOptions::setValue(const QString &name, QVariant &value)
+{
+    const auto found = m_options.constFind(name);
+    if (found == m_options.constEnd() || found->type == QVariant::Invalid)
+        return;
+    const int type = int(found->type);
+    if (!value.canConvert(type))
+        return;
+    value.convert(type);
+    m_values.insert(name, value);
+}
+
+QVariant CommandLineOptions::valueHelper(const QString &name, const QVariant &defaultValue) const
+{
+    const auto given = m_values.constFind(name);
+    if (given != m_values.constEnd())
+        return *given;
+
+    QVariant fallback = defaultValue;
+    const auto option = m_options.constFind(name);
+    if (option != m_options.constEnd() && option->defaultValue.isValid())
+        fallback = option->defaultValue;
+
+    // The store has no entry under the empty key; asking QSettings for one
+    // would only earn a warning and lose the fallback.
+    if (!m_useQSettings || name.isEmpty())
+        return fallback;
+    // A fresh object each time, so that the lookup sees the store as it is now.
+    const QSettings settings;
+    return settings.value(name, fallback);
+}
+
+} // namespace Marrowick
