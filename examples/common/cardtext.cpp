@@ -16,7 +16,8 @@ bool parseCards(const QString &text, QVector<Card> *cards, QString *error)
         const Card card = Card::fromString(word, &ok);
         // fromString also reads card backs and jokers ("bA", "jA"), which no poker hand holds.
         if (!ok || card.suit() < Card::Clubs) {
-            *error = QStringLiteral("unknown card \"") + word + QStringLiteral("\" (cards are written like sA, hT, d7, cK)");
+            *error =
+                QStringLiteral("unknown card \"") + word + QStringLiteral("\" (cards are written like sA, hT, d7, cK)");
             return false;
         }
         cards->append(card);

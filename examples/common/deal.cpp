@@ -24,21 +24,26 @@ QString number(int n)
     return QString::number(n);
 }
 
+QString cards(int n)
+{
+    return number(n) + (n == 1 ? QStringLiteral(" card") : QStringLiteral(" cards"));
+}
+
 } // namespace
 
 QString Deal::checkFixedCards(Game game, int players, const FixedCards &fixed)
 {
     if (fixed.board.size() > boardSize)
-        return QStringLiteral("the board has ") + number(fixed.board.size()) + QStringLiteral(" cards, at most ")
-            + number(boardSize) + QStringLiteral(" are allowed");
+        return QStringLiteral("the board has ") + cards(fixed.board.size()) + QStringLiteral(", at most ") +
+            number(boardSize) + QStringLiteral(" are allowed");
     if (fixed.hands.size() > players)
-        return number(fixed.hands.size()) + QStringLiteral(" hands given for ") + number(players)
-            + QStringLiteral(" players");
+        return number(fixed.hands.size()) + QStringLiteral(" hands given for ") + number(players) +
+            QStringLiteral(" players");
     const GameRules rules = gameRules(game);
     for (int i = 0; i < fixed.hands.size(); ++i) {
         if (fixed.hands.at(i).size() != rules.holeCards)
-            return QStringLiteral("hand ") + number(i + 1) + QStringLiteral(" has ") + number(fixed.hands.at(i).size())
-                + QStringLiteral(" cards, ") + rules.name + QStringLiteral(" hands have ") + number(rules.holeCards);
+            return QStringLiteral("hand ") + number(i + 1) + QStringLiteral(" has ") + cards(fixed.hands.at(i).size()) +
+                QStringLiteral(", ") + rules.name + QStringLiteral(" hands have ") + number(rules.holeCards);
     }
     QVector<Card> given = fixed.board;
     for (const QVector<Card> &hand : fixed.hands)

@@ -1,5 +1,7 @@
-#ifndef MARROWICK_SHOWDOWN_DEALREPORT_H
-#define MARROWICK_SHOWDOWN_DEALREPORT_H
+#ifndef MARROWICK_EXAMPLES_DEALREPORT_H
+#define MARROWICK_EXAMPLES_DEALREPORT_H
+
+#include <QtCore/qglobal.h>
 
 class Deal;
 struct ShowdownResult;

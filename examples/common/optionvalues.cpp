@@ -55,8 +55,8 @@ bool readWholeNumber(const CommandLineOptions &options, const QString &name, qlo
         return false;
     }
     if (*number < low || *number > high) {
-        *error = dashed(name) + QStringLiteral(" must be ") + rangeText(low, high) + QStringLiteral(", not ")
-            + QString::number(*number);
+        *error = dashed(name) + QStringLiteral(" must be ") + rangeText(low, high) + QStringLiteral(", not ") +
+            QString::number(*number);
         return false;
     }
     return true;

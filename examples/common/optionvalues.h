@@ -7,7 +7,7 @@
 namespace OptionValues {
 
 Marrowick::CommandLineOptions::Option option(const char *name, QVariant::Type type, const char *description,
-                                              const QVariant &defaultValue = QVariant());
+                                             const QVariant &defaultValue = QVariant());
 
 // The -h and -help switches. The programs turn the parser's own help names
 // off and declare these instead, so that asking for help (exit code 0) can be

@@ -63,6 +63,6 @@ void HandStatistics::print(QTextStream &out, bool withExactOdds, double seconds)
             << percent(m_potShares.at(player) / m_deals) << qSetFieldWidth(0) << '\n';
     }
     out << '\n'
-        << m_deals << " deals in " << QString::number(seconds, 'f', 2) << " s: "
-        << QString::number(m_deals / std::max(seconds, 1e-9), 'f', 0) << " deals per second\n";
+        << m_deals << " deals in " << QString::number(seconds, 'f', 2)
+        << " s: " << QString::number(m_deals / std::max(seconds, 1e-9), 'f', 0) << " deals per second\n";
 }

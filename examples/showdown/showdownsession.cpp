@@ -65,8 +65,8 @@ void ShowdownSession::dealDone(Command *chain)
     }
     if (m_setup.deals > 1) {
         m_progress.clear();
-        const bool exactOddsApply = m_setup.game == Game::Holdem && m_setup.fixed.board.isEmpty()
-            && m_setup.fixed.hands.isEmpty();
+        const bool exactOddsApply =
+            m_setup.game == Game::Holdem && m_setup.fixed.board.isEmpty() && m_setup.fixed.hands.isEmpty();
         m_statistics.print(m_out, exactOddsApply, m_clock.nsecsElapsed() / 1e9);
     }
     m_out.flush();

@@ -31,8 +31,8 @@ bool readPlayers(ShowdownOptions &options, int hands, int *players, QString *err
 {
     const QString name = QStringLiteral("players");
     if (hands > Deal::maxPlayers) {
-        *error = QStringLiteral("-hands: ") + QString::number(hands) + QStringLiteral(" hands, but at most ")
-            + QString::number(Deal::maxPlayers) + QStringLiteral(" players sit at a table");
+        *error = QStringLiteral("-hands: ") + QString::number(hands) + QStringLiteral(" hands, but at most ") +
+            QString::number(Deal::maxPlayers) + QStringLiteral(" players sit at a table");
         return false;
     }
     if (hands > 0 && !options.hasValue(name)) {
@@ -60,8 +60,8 @@ bool readSetup(ShowdownOptions &options, ShowdownSetup *setup, QString *error)
     if (!readWholeNumber(options, QStringLiteral("deals"), 1, std::numeric_limits<int>::max(), &number, error))
         return false;
     setup->deals = int(number);
-    if (!readFixedCards(options, &setup->fixed, error)
-        || !readPlayers(options, setup->fixed.hands.size(), &setup->players, error))
+    if (!readFixedCards(options, &setup->fixed, error) ||
+        !readPlayers(options, setup->fixed.hands.size(), &setup->players, error))
         return false;
     *error = Deal::checkFixedCards(setup->game, setup->players, setup->fixed);
     return error->isEmpty();
@@ -80,8 +80,8 @@ SetupOutcome readShowdownSetup(int argc, char *argv[], ShowdownSetup *setup, QSt
     }
     const QStringList extra = options.remainingArgs();
     if (!extra.isEmpty()) {
-        *error = QStringLiteral("unexpected argument \"") + extra.first()
-            + QStringLiteral("\" (a value with spaces needs quotes)");
+        *error = QStringLiteral("unexpected argument \"") + extra.first() +
+            QStringLiteral("\" (a value with spaces needs quotes)");
         return SetupOutcome::BadValue;
     }
     return readSetup(options, setup, error) ? SetupOutcome::Run : SetupOutcome::BadValue;
