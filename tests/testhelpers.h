@@ -7,6 +7,7 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QProcess>
 #include <QtCore/QProcessEnvironment>
+#include <QtCore/QStringList>
 
 // The environment variable that makes a test program run one child case
 // instead of its tests (see MARROWICK_TEST_MAIN_WITH_CHILDREN).
@@ -40,6 +41,35 @@ inline ChildRun runChildCase(const QString &childCase)
     run.standardError = child.readAllStandardError();
     return run;
 }
+
+// Records every message sent to Qt's message handler while alive, so that a
+// test can compare exactly what was reported, or prove that nothing was.
+// Messages other than warnings carry a prefix, so that the level is checked too.
+class MessageRecorder
+{
+public:
+    MessageRecorder()
+    {
+        messages().clear();
+        previous = qInstallMessageHandler(&MessageRecorder::record);
+    }
+    ~MessageRecorder() { qInstallMessageHandler(previous); }
+    MessageRecorder(const MessageRecorder &) = delete;
+    MessageRecorder &operator=(const MessageRecorder &) = delete;
+
+    static QStringList &messages()
+    {
+        static QStringList recorded;
+        return recorded;
+    }
+
+private:
+    static void record(QtMsgType type, const QMessageLogContext &, const QString &message)
+    {
+        messages().append(type == QtWarningMsg ? message : QStringLiteral("not a warning: ") + message);
+    }
+    QtMessageHandler previous;
+};
 
 } // namespace TestHelpers
 

@@ -45,30 +45,6 @@ bool writePicture(const QString &fileName, int width, qint64 size = 0)
     return image.save(&buffer, "PNG") && writeFile(fileName, png, size > 0 ? size : 600 + width);
 }
 
-// Keeps every message while alive, so that a test can prove what was reported and that nothing else was.
-class MessageRecorder
-{
-public:
-    MessageRecorder()
-    {
-        messages().clear();
-        previous = qInstallMessageHandler(&MessageRecorder::record);
-    }
-    ~MessageRecorder() { qInstallMessageHandler(previous); }
-    static QStringList &messages()
-    {
-        static QStringList recorded;
-        return recorded;
-    }
-
-private:
-    static void record(QtMsgType type, const QMessageLogContext &, const QString &message)
-    {
-        messages().append(type == QtWarningMsg ? message : latin1("not a warning: ") + message);
-    }
-    QtMessageHandler previous;
-};
-
 QString notFound(const QString &name, int type, const QString &paths)
 {
     return latin1("LocalResources::resource( \"") + name + latin1("\" ") + QString::number(type) +
@@ -232,7 +208,7 @@ void TestLocalResources::searchOrder()
     for (int i = 0; i < files.size(); ++i)
         QVERIFY(writePicture(files.at(i), i + 1));
 
-    MessageRecorder recorder;
+    TestHelpers::MessageRecorder recorder;
     LocalResources::setSearchPaths(set);
     if (!added.isNull())
         LocalResources::addSearchPath(added);
@@ -241,7 +217,7 @@ void TestLocalResources::searchOrder()
     LocalResources::setSearchPaths(LocalResources::searchPaths());
     QCOMPARE(LocalResources::resourcePixmap(name).width(), files.indexOf(expectedFile) + 1);
     QCOMPARE(LocalResources::resourcePath(name, QVariant::String), expectedFile);
-    QCOMPARE(MessageRecorder::messages(), QStringList());
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList());
 }
 
 void TestLocalResources::cacheHitReadsNoFile_data()
@@ -258,7 +234,7 @@ void TestLocalResources::cacheHitReadsNoFile()
     QVERIFY(writePicture(name, 2));
     LocalResources::setSearchPaths({QString()});
 
-    MessageRecorder recorder;
+    TestHelpers::MessageRecorder recorder;
     const QVariant loaded = LocalResources::resource(name, QVariant::Type(type));
     QCOMPARE(int(loaded.type()), type);
     QVERIFY(QFile::remove(name));
@@ -266,7 +242,7 @@ void TestLocalResources::cacheHitReadsNoFile()
     // Equal pixmaps share their data: the same picture, not a second decoding.
     QCOMPARE(LocalResources::resource(name, QVariant::Type(type)), loaded);
     QCOMPARE(LocalResources::resourcePath(name, QVariant::Type(type)), name);
-    QCOMPARE(MessageRecorder::messages(), QStringList());
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList());
 }
 
 void TestLocalResources::pathChangesEmptyTheCache_data()
@@ -300,12 +276,12 @@ void TestLocalResources::pathChangesEmptyTheCache()
     QVERIFY(writePicture(fileName, 2));
     QCOMPARE(LocalResources::resourcePixmap(name).width(), 1);
 
-    MessageRecorder recorder;
+    TestHelpers::MessageRecorder recorder;
     LocalResources::setSearchPaths(set);
     if (!added.isNull())
         LocalResources::addSearchPath(added);
     QCOMPARE(LocalResources::resourcePixmap(name).width(), expectedWidth);
-    QCOMPARE(MessageRecorder::messages(), expectedMessages);
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), expectedMessages);
 }
 
 void TestLocalResources::cacheKeyIsTheNameAlone()
@@ -313,7 +289,7 @@ void TestLocalResources::cacheKeyIsTheNameAlone()
     const QString name = latin1("card.png");
     QVERIFY(writePicture(name, 4));
     LocalResources::setSearchPaths({QString()});
-    MessageRecorder recorder;
+    TestHelpers::MessageRecorder recorder;
 
     // Cached as a file name, the resource answers every later request with it.
     QCOMPARE(LocalResources::resource(name, QVariant::String), QVariant(name));
@@ -328,7 +304,7 @@ void TestLocalResources::cacheKeyIsTheNameAlone()
     QVERIFY(QFile::remove(name));
     QCOMPARE(LocalResources::resourcePath(name, QVariant::String), name);
     QCOMPARE(LocalResources::resource(name, QVariant::String).type(), QVariant::Pixmap);
-    QCOMPARE(MessageRecorder::messages(), QStringList());
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList());
 }
 
 void TestLocalResources::leastRecentlyUsedEviction_data()
@@ -364,11 +340,11 @@ void TestLocalResources::leastRecentlyUsedEviction()
     for (const QString &name : names)
         QVERIFY(QFile::remove(name));
 
-    MessageRecorder recorder;
+    TestHelpers::MessageRecorder recorder;
     QCOMPARE(int(LocalResources::resource(names.at(0), requested).type()), type);
     QCOMPARE(int(LocalResources::resource(names.at(2), requested).type()), type);
     QVERIFY(!LocalResources::resource(names.at(1), requested).isValid());
-    QCOMPARE(MessageRecorder::messages(), QStringList {notFound(names.at(1), type, latin1("\"\""))});
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList {notFound(names.at(1), type, latin1("\"\""))});
 }
 
 void TestLocalResources::cacheCost_data()
@@ -412,14 +388,14 @@ void TestLocalResources::cacheCost()
     for (const QString &name : qAsConst(names))
         QVERIFY(QFile::remove(latin1("big/") + name));
 
-    MessageRecorder recorder;
+    TestHelpers::MessageRecorder recorder;
     QStringList expectedMessages;
     for (int i = 0; i < names.size(); ++i) {
         QCOMPARE(LocalResources::resource(names.at(i), requested).isValid(), cached.at(i));
         if (!cached.at(i))
             expectedMessages.append(notFound(names.at(i), type, latin1("\"big/\"")));
     }
-    QCOMPARE(MessageRecorder::messages(), expectedMessages);
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), expectedMessages);
 }
 
 void TestLocalResources::foundWithoutValue_data()
@@ -448,7 +424,7 @@ void TestLocalResources::foundWithoutValue()
     QVERIFY(picture ? writePicture(name, 5) : writeFile(name, text, 0));
     LocalResources::setSearchPaths({QString()});
 
-    MessageRecorder recorder;
+    TestHelpers::MessageRecorder recorder;
     QVERIFY(!LocalResources::resource(name, requested).isValid());
     const QString path = LocalResources::resourcePath(name, requested);
     QVERIFY(path.isEmpty() && !path.isNull());
@@ -457,7 +433,7 @@ void TestLocalResources::foundWithoutValue()
 
     QVERIFY(writePicture(name, 5));
     QCOMPARE(LocalResources::resourcePixmap(name).width(), 5);
-    QCOMPARE(MessageRecorder::messages(), QStringList());
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList());
 }
 
 void TestLocalResources::missingResourceWarning_data()
@@ -503,7 +479,7 @@ void TestLocalResources::missingResourceWarning()
     QFETCH(QString, warning);
 
     LocalResources::setSearchPaths(paths);
-    MessageRecorder recorder;
+    TestHelpers::MessageRecorder recorder;
     for (int request = 0; request < 2; ++request) {
         if (operation == latin1("resourcePath")) {
             const QString path = LocalResources::resourcePath(name, QVariant::Type(type));
@@ -514,7 +490,7 @@ void TestLocalResources::missingResourceWarning()
             QVERIFY(!LocalResources::resource(name, QVariant::Type(type)).isValid());
         }
     }
-    QCOMPARE(MessageRecorder::messages(), QStringList({warning, warning}));
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList({warning, warning}));
 }
 
 void TestLocalResources::instanceEndsWithTheApplicationObject()

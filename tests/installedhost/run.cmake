@@ -16,10 +16,14 @@ run_step(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 foreach(installed
         include/marrowick/card.h
+        include/marrowick/command.h
         include/marrowick/commandlineoptions.h
+        include/marrowick/compositecommand.h
+        include/marrowick/evalhand.h
         include/marrowick/localresources.h
         include/marrowick/marrowick_export.h
-        include/marrowick/marrowick_version.h)
+        include/marrowick/marrowick_version.h
+        include/marrowick/parallelcommand.h)
     if(NOT EXISTS ${prefix}/${installed})
         message(FATAL_ERROR "Not installed: ${installed}")
     endif()

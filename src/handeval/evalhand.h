@@ -1,0 +1,149 @@
+#ifndef MARROWICK_EVALHAND_H
+#define MARROWICK_EVALHAND_H
+
+#include "marrowick_export.h"
+
+#include <QtCore/QByteArray>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QString;
+QT_END_NAMESPACE
+
+namespace Marrowick {
+
+/**
+ * Finds the best five-card poker hand in a pool of cards and reports its
+ * category, a packed value that orders hands by strength, its kickers and,
+ * on request, its five cards.
+ *
+ * The pool is given as two byte arrays of card codes (Card::toEncodedChar,
+ * 1 to 52 for the real cards). Cards of the first array may be used freely;
+ * of the second array a hand must use between @c minLimited and
+ * @c maxLimited cards, both inclusive.
+ *
+ * @code
+ * EvalHand evaluator;
+ * int value = 0;
+ * EvalHand::handType type = EvalHand::HighCard;
+ * QByteArray kickers;
+ * QByteArray five;
+ * // Omaha: exactly two of the four hole cards with three of the board.
+ * if (evaluator.Evaluate(board, holeCards, 2, 2, value, type, kickers, &five))
+ *     qDebug() << EvalHand::typeName(type) << Card::fromByteArray(five);
+ * @endcode
+ *
+ * Higher values are stronger hands; equal values are equally strong. The
+ * value holds the category in bits 24 to 31 and the ranks of the five cards
+ * (2 to 14, the ace high) in the 4-bit fields from bit 20 down to bit 4, in
+ * the order of the reported cards. The reported cards come grouped: the four,
+ * three or two cards of a kind first (the higher pair first for two pairs),
+ * the other cards by falling rank, and the ace of a five-high straight last.
+ * Of several equally strong hands the one whose cards come last in the order
+ * of the pool is reported.
+ *
+ * An EvalHand keeps the working state of its last call; every call starts
+ * afresh, so one object serves any number of calls. Copies are independent.
+ * An object must not be used by two threads at once; distinct objects may.
+ */
+class MARROWICK_EXPORT EvalHand
+{
+public:
+    /// Hand categories, weakest first; the number is the top byte of the packed value.
+    enum handType : int {
+        HighCard = 0, ///< none of the below
+        Pair = 1, ///< two cards of one rank
+        TwoPair = 2, ///< two cards of one rank and two of another
+        ThreeOfAKind = 3, ///< three cards of one rank
+        Straight = 4, ///< five ranks in sequence, the ace high or low
+        Flush = 5, ///< five cards of one suit
+        FullHouse = 6, ///< three cards of one rank and two of another
+        FourOfAKind = 7, ///< four cards of one rank
+        StraightFlush = 8, ///< a straight in one suit
+        RoyalFlush = 9 ///< ace, king, queen, jack and ten of one suit
+    };
+
+    /// An evaluator without working state.
+    EvalHand();
+    /// An independent copy of @p other's working state.
+    EvalHand(const EvalHand &other);
+    /// Replaces this object's working state with a copy of @p other's.
+    EvalHand &operator=(const EvalHand &other);
+    ~EvalHand();
+
+    /**
+     * Finds the best hand of five cards taken from @p cards and
+     * @p limitedCards together, using between @p minLimited and
+     * @p maxLimited cards of @p limitedCards.
+     *
+     * On success writes the hand's packed @p value, its @p type, its kickers
+     * (the codes of the cards that only break ties: none for a straight,
+     * flush or full house, one for four of a kind and two pairs, two for three
+     * of a kind, three for a pair, the four lower cards of a high-card hand)
+     * into @p kickers, replacing its content, and, when @p bestCards is not
+     * null, the codes of the five cards into @p bestCards, again replacing its
+     * content. Codes are reported as the very bytes that were passed in.
+     *
+     * Returns false, touching no output, when the arrays hold fewer than five
+     * cards together, when no hand fits the window, or when a byte is no card
+     * code at all: a byte from 57 to 127 decodes beyond the king. Other bytes
+     * take part as Card::fromEncodedChar decodes them: 0 and -1 as aces of a
+     * suit no real card has, 53 to 56 as aces; bytes from -3 down rank below
+     * the two and are never counted in a group nor reported as kickers. A
+     * repeated byte counts as two cards.
+     */
+    bool Evaluate(QByteArray cards, QByteArray limitedCards, int minLimited, int maxLimited, int &value, handType &type,
+                  QByteArray &kickers, QByteArray *bestCards = nullptr);
+
+    /// The category's name for display ("Royal flush", "Pair"...), an empty string for any other number.
+    static QString typeName(handType type);
+
+private:
+    struct HandCard
+    {
+        char code; // the byte as the caller passed it
+        qint8 suit; // suit number minus 2: clubs 0 to spades 3
+        qint8 rank; // 2 to 13 for two to king, 14 for the ace
+        quint8 limited; // 1 for a card of the second array
+    };
+
+    struct HandRecord
+    {
+        std::deque<HandCard> cards; // in the order the value reads them
+        int value = 0;
+        handType type = HighCard;
+        QByteArray kickers;
+    };
+
+    void EvaluateHand();
+    bool IsRoyalFlush();
+    bool IsStraightFlush();
+    bool IsFourOfAKind();
+    bool IsFullHouse();
+    bool IsFlush();
+    bool IsStraight();
+    bool IsThreeOfAKind();
+    bool IsTwoPair();
+    bool IsPair();
+    void SwapCards(int i, int j);
+    int Contains(int count, int after) const;
+    int SetHandValue() const;
+    static int ApplyMask(int mask, int value, int shift);
+
+    std::deque<HandCard> allCards;
+    std::map<int, HandRecord, std::greater<int>> results;
+    std::vector<int> rankCounts;
+    HandRecord current;
+    bool straightTested = false;
+    bool straightResult = false;
+    bool flushTested = false;
+    bool flushResult = false;
+};
+
+} // namespace Marrowick
+
+#endif
