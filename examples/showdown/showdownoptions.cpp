@@ -13,7 +13,7 @@ ShowdownOptions::ShowdownOptions()
         QList<Option> {
             option("game", QVariant::String, "holdem or omaha", QStringLiteral("holdem")),
             option("players", QVariant::Int, "players at the table, 2 to 10", 4),
-            option("seed", QVariant::UInt, "seed of the shuffle; the same seed deals the same cards", 1),
+            option("seed", QVariant::UInt, "seed of the shuffle; the same seed deals the same cards", 6),
             option("deals", QVariant::Int, "number of deals; more than one prints how often each hand came up", 1),
             option("board", QVariant::String, "board cards to use, for example \"sA sK sQ sJ c2\"; the rest is dealt"),
             option("hands", QVariant::String,

@@ -5,13 +5,14 @@
 
 #include <QtCore/QString>
 
-// Everything a run of marrowick-showdown is asked to do.
+// Everything a run of marrowick-showdown is asked to do. The defaults live in
+// the option table.
 struct ShowdownSetup
 {
     Game game = Game::Holdem;
-    int players = 4;
-    quint32 seed = 1;
-    int deals = 1;
+    int players = 0;
+    quint32 seed = 0;
+    int deals = 0;
     Deal::FixedCards fixed;
 };
 
