@@ -131,7 +131,8 @@ void TableWidget::paintSeats(QPainter &painter, const TableLayout &layout) const
         const qreal line = plate.height() / 2;
         painter.setPen(winner ? gold : QColor(240, 240, 235));
         painter.setFont(scaledFont(font(), line * 0.72, true));
-        const QRectF top(plate.left(), plate.top() + line * 0.08, plate.width(), line);
+        // The name alone sits in the middle; after the showdown the hand goes under it.
+        const QRectF top = decided ? QRectF(plate.left(), plate.top() + line * 0.08, plate.width(), line) : plate;
         painter.drawText(top, Qt::AlignCenter, playerName(player) + (winner ? QStringLiteral(" wins") : QString()));
         if (decided) {
             painter.setFont(scaledFont(font(), line * 0.62, false));
