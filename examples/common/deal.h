@@ -1,0 +1,63 @@
+#ifndef MARROWICK_EXAMPLES_DEAL_H
+#define MARROWICK_EXAMPLES_DEAL_H
+
+#include "game.h"
+
+#include <marrowick/card.h>
+
+#include <QtCore/QVector>
+
+QT_BEGIN_NAMESPACE
+class QRandomGenerator;
+QT_END_NAMESPACE
+
+// The stages of the board.
+enum class Street { Flop, Turn, River };
+
+// One deal of a poker hand: a shuffled deck, each player's hole cards and
+// the board, dealt step by step. Cards fixed in advance (typed by a user)
+// are dealt where they were put; every other card comes from the deck.
+class Deal
+{
+public:
+    // Cards given in advance: the first board cards (up to five) and the
+    // hole cards of the first players (each hand complete).
+    struct FixedCards
+    {
+        QVector<Marrowick::Card> board;
+        QVector<QVector<Marrowick::Card>> hands;
+    };
+
+    static constexpr int boardSize = 5;
+    static constexpr int minPlayers = 2;
+    static constexpr int maxPlayers = 10;
+
+    // Why @p fixed cannot be dealt in @p game to @p players players, or an empty string.
+    static QString checkFixedCards(Game game, int players, const FixedCards &fixed);
+
+    // A deal of @p game for @p players players; the fixed cards must have passed checkFixedCards().
+    Deal(Game game, int players, const FixedCards &fixed = FixedCards());
+
+    // Starts a new deal: no cards out, the deck holds every card that is not fixed, shuffled.
+    void shuffle(QRandomGenerator &random);
+    // Gives @p player their hole cards and returns them.
+    QVector<Marrowick::Card> dealHoleCards(int player);
+    // Puts the cards of @p street on the board and returns them.
+    QVector<Marrowick::Card> dealBoard(Street street);
+
+    Game game() const { return m_game; }
+    int players() const { return m_holeCards.size(); }
+    const QVector<Marrowick::Card> &holeCards(int player) const { return m_holeCards.at(player); }
+    const QVector<Marrowick::Card> &board() const { return m_board; }
+
+private:
+    Marrowick::Card nextCard();
+
+    Game m_game;
+    FixedCards m_fixed;
+    QVector<Marrowick::Card> m_deck; // dealt from the back
+    QVector<QVector<Marrowick::Card>> m_holeCards;
+    QVector<Marrowick::Card> m_board;
+};
+
+#endif

@@ -1,0 +1,31 @@
+#ifndef MARROWICK_EXAMPLES_DEALCHAIN_H
+#define MARROWICK_EXAMPLES_DEALCHAIN_H
+
+#include "deal.h"
+
+namespace Marrowick {
+class Command;
+class CompositeCommand;
+} // namespace Marrowick
+
+QT_BEGIN_NAMESPACE
+class QObject;
+QT_END_NAMESPACE
+
+// What a host does at each step of a deal, each step as a command of its own.
+class DealSteps
+{
+public:
+    virtual ~DealSteps() = default;
+
+    virtual Marrowick::Command *holeCards(int player) = 0;
+    virtual Marrowick::Command *board(Street street) = 0;
+    virtual Marrowick::Command *showdown() = 0;
+};
+
+// The commands of one deal in order: every player's hole cards at once (a
+// ParallelCommand), then the flop, the turn and the river, then the showdown.
+// The chain owns every step; run it with exec() and wait for its done().
+Marrowick::CompositeCommand *makeDealChain(int players, DealSteps &steps, QObject *parent = nullptr);
+
+#endif

@@ -1,0 +1,15 @@
+#ifndef MARROWICK_SHOWDOWN_SHOWDOWNOPTIONS_H
+#define MARROWICK_SHOWDOWN_SHOWDOWNOPTIONS_H
+
+#include <marrowick/commandlineoptions.h>
+
+// The option table of marrowick-showdown, with a help text around the option list.
+class ShowdownOptions : public Marrowick::CommandLineOptions
+{
+public:
+    ShowdownOptions();
+
+    void help() override;
+};
+
+#endif

@@ -1,0 +1,88 @@
+#include "showdownsetup.h"
+
+#include "cardtext.h"
+#include "optionvalues.h"
+#include "showdownoptions.h"
+
+#include <algorithm>
+#include <limits>
+
+using OptionValues::readWholeNumber;
+
+namespace {
+
+bool readFixedCards(const ShowdownOptions &options, Deal::FixedCards *fixed, QString *error)
+{
+    const QString board = options.value<QString>(QStringLiteral("board"));
+    if (!CardText::parseCards(board, &fixed->board, error)) {
+        *error = QStringLiteral("-board: ") + *error;
+        return false;
+    }
+    const QString hands = options.value<QString>(QStringLiteral("hands"));
+    if (!hands.trimmed().isEmpty() && !CardText::parseHands(hands, &fixed->hands, error)) {
+        *error = QStringLiteral("-hands: ") + *error;
+        return false;
+    }
+    return true;
+}
+
+// With hands given, the table has one seat per hand (and at least two) unless -players asks for more.
+bool readPlayers(ShowdownOptions &options, int hands, int *players, QString *error)
+{
+    const QString name = QStringLiteral("players");
+    if (hands > Deal::maxPlayers) {
+        *error = QStringLiteral("-hands: ") + QString::number(hands) + QStringLiteral(" hands, but at most ") +
+            QString::number(Deal::maxPlayers) + QStringLiteral(" players sit at a table");
+        return false;
+    }
+    if (hands > 0 && !options.hasValue(name)) {
+        *players = std::max(hands, Deal::minPlayers);
+        return true;
+    }
+    qlonglong number = 0;
+    if (!readWholeNumber(options, name, Deal::minPlayers, Deal::maxPlayers, &number, error))
+        return false;
+    *players = int(number);
+    return true;
+}
+
+bool readSetup(ShowdownOptions &options, ShowdownSetup *setup, QString *error)
+{
+    const QString gameName = options.value<QString>(QStringLiteral("game"));
+    if (!gameFromName(gameName, &setup->game)) {
+        *error = QStringLiteral("unknown game \"") + gameName + QStringLiteral("\": use holdem or omaha");
+        return false;
+    }
+    qlonglong number = 0;
+    if (!readWholeNumber(options, QStringLiteral("seed"), 0, std::numeric_limits<quint32>::max(), &number, error))
+        return false;
+    setup->seed = quint32(number);
+    if (!readWholeNumber(options, QStringLiteral("deals"), 1, std::numeric_limits<int>::max(), &number, error))
+        return false;
+    setup->deals = int(number);
+    if (!readFixedCards(options, &setup->fixed, error) ||
+        !readPlayers(options, setup->fixed.hands.size(), &setup->players, error))
+        return false;
+    *error = Deal::checkFixedCards(setup->game, setup->players, setup->fixed);
+    return error->isEmpty();
+}
+
+} // namespace
+
+SetupOutcome readShowdownSetup(int argc, char *argv[], ShowdownSetup *setup, QString *error)
+{
+    ShowdownOptions options;
+    if (!options.parseOptions(argc, argv))
+        return SetupOutcome::BadOption;
+    if (OptionValues::helpRequested(options)) {
+        options.help();
+        return SetupOutcome::HelpRequested;
+    }
+    const QStringList extra = options.remainingArgs();
+    if (!extra.isEmpty()) {
+        *error = QStringLiteral("unexpected argument \"") + extra.first() +
+            QStringLiteral("\" (a value with spaces needs quotes)");
+        return SetupOutcome::BadValue;
+    }
+    return readSetup(options, setup, error) ? SetupOutcome::Run : SetupOutcome::BadValue;
+}

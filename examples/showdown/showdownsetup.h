@@ -1,0 +1,29 @@
+#ifndef MARROWICK_SHOWDOWN_SHOWDOWNSETUP_H
+#define MARROWICK_SHOWDOWN_SHOWDOWNSETUP_H
+
+#include "deal.h"
+
+#include <QtCore/QString>
+
+// Everything a run of marrowick-showdown is asked to do. The defaults live in
+// the option table.
+struct ShowdownSetup
+{
+    Game game = Game::Holdem;
+    int players = 0;
+    quint32 seed = 0;
+    int deals = 0;
+    Deal::FixedCards fixed;
+};
+
+enum class SetupOutcome {
+    Run, ///< the setup is complete
+    HelpRequested, ///< -h or -help: the help has been printed
+    BadOption, ///< an unknown option or a missing value: the help has been printed
+    BadValue ///< a value that cannot be used: the error says why
+};
+
+// Reads the command line, the settings store and the defaults into @p setup.
+SetupOutcome readShowdownSetup(int argc, char *argv[], ShowdownSetup *setup, QString *error);
+
+#endif

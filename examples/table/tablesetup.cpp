@@ -1,0 +1,72 @@
+#include "tablesetup.h"
+
+#include "deal.h"
+#include "optionvalues.h"
+
+#include <marrowick/commandlineoptions.h>
+
+#include <QtCore/QRandomGenerator>
+
+#include <iostream>
+#include <limits>
+
+using OptionValues::option;
+
+namespace {
+
+class TableOptions : public Marrowick::CommandLineOptions
+{
+public:
+    TableOptions()
+    {
+        setUseHelp(false);
+        setOptions(QList<Option> {
+                       option("players", QVariant::Int, "players at the table, 2 to 10", 6),
+                       option("seed", QVariant::UInt, "seed of the shuffle (random when not given)"),
+                       option("decks", QVariant::String, "folder to look in first for marrowick-deck.svg"),
+                       option("screenshot", QVariant::String, "deal once, save the table to this PNG file and quit"),
+                   } +
+                   OptionValues::helpSwitches());
+    }
+
+    void help() override
+    {
+        std::cout << "Usage: marrowick-table [options]\n"
+                     "A poker table that deals Texas hold'em hands and shows who wins.\n\n";
+        CommandLineOptions::help();
+        std::cout << std::flush;
+    }
+};
+
+} // namespace
+
+TableSetupOutcome readTableSetup(int argc, char *argv[], TableSetup *setup, QString *error)
+{
+    TableOptions options;
+    if (!options.parseOptions(argc, argv))
+        return TableSetupOutcome::BadOption;
+    if (OptionValues::helpRequested(options)) {
+        options.help();
+        return TableSetupOutcome::HelpRequested;
+    }
+    if (!options.remainingArgs().isEmpty()) {
+        *error = QStringLiteral("unexpected argument \"") + options.remainingArgs().first() + QLatin1Char('"');
+        return TableSetupOutcome::BadValue;
+    }
+    qlonglong number = 0;
+    if (!OptionValues::readWholeNumber(options, QStringLiteral("players"), Deal::minPlayers, Deal::maxPlayers, &number,
+                                       error))
+        return TableSetupOutcome::BadValue;
+    setup->players = int(number);
+    if (options.value<QVariant>(QStringLiteral("seed")).isValid()) {
+        if (!OptionValues::readWholeNumber(options, QStringLiteral("seed"), 0, std::numeric_limits<quint32>::max(),
+                                           &number, error))
+            return TableSetupOutcome::BadValue;
+        setup->seed = quint32(number);
+    } else {
+        setup->seed = QRandomGenerator::global()->generate();
+    }
+    setup->decksDir = options.value<QString>(QStringLiteral("decks"));
+    setup->screenshot = options.value<QString>(QStringLiteral("screenshot"));
+    return TableSetupOutcome::Run;
+}

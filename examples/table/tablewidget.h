@@ -1,0 +1,57 @@
+#ifndef MARROWICK_TABLE_TABLEWIDGET_H
+#define MARROWICK_TABLE_TABLEWIDGET_H
+
+#include "showdown.h"
+#include "tablelayout.h"
+
+#include <marrowick/card.h>
+
+#include <QtWidgets/QWidget>
+
+class CardPictures;
+
+// Draws the poker table: the felt, the seats with their name plates, the
+// deck, the board and every card on its way from the deck to its place.
+// After the showdown it names each player's hand and marks the winner.
+class TableWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TableWidget(CardPictures *pictures, int players, QWidget *parent = nullptr);
+
+    // Takes every card off the table for a new deal.
+    void clear();
+    // Puts @p card face down on the deck, bound for @p place; returns its handle.
+    int addCard(Marrowick::Card card, CardPlace place);
+    // Moves a card along its way: 0 on the deck face down, 1 face up in its place.
+    void setCardProgress(int card, qreal progress);
+    // Names every player's best hand and marks the winners and their cards.
+    void showResult(const ShowdownResult &result);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct MovingCard
+    {
+        Marrowick::Card card;
+        CardPlace place;
+        qreal progress;
+    };
+
+    void paintFelt(QPainter &painter, const TableLayout &layout) const;
+    void paintSeats(QPainter &painter, const TableLayout &layout) const;
+    void paintCard(QPainter &painter, const TableLayout &layout, const MovingCard &card) const;
+    void paintVerdict(QPainter &painter, const TableLayout &layout) const;
+    bool isWinningCard(Marrowick::Card card) const;
+
+    CardPictures *m_pictures;
+    int m_players;
+    QVector<MovingCard> m_cards;
+    ShowdownResult m_result; // empty until the showdown
+};
+
+#endif

@@ -1,0 +1,92 @@
+#include "tablewindow.h"
+
+#include "deferredstep.h"
+#include "flycardstep.h"
+#include "tablewidget.h"
+
+#include <marrowick/compositecommand.h>
+
+#include <QtWidgets/QHBoxLayout>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QVBoxLayout>
+
+using Marrowick::Card;
+using Marrowick::Command;
+using Marrowick::CompositeCommand;
+
+TableWindow::TableWindow(CardPictures *pictures, int players, quint32 seed, QWidget *parent)
+    : QWidget(parent)
+    , m_seed(seed)
+    , m_random(seed)
+    , m_deal(Game::Holdem, players)
+    , m_table(new TableWidget(pictures, players))
+    , m_dealButton(new QPushButton(QStringLiteral("&Deal")))
+    , m_status(new QLabel)
+{
+    setWindowTitle(QStringLiteral("Marrowick table"));
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(m_status, 1);
+    bar->addWidget(m_dealButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(bar);
+    bar->setContentsMargins(12, 0, 12, 0);
+    connect(m_dealButton, &QPushButton::clicked, this, &TableWindow::deal);
+}
+
+void TableWindow::deal()
+{
+    m_dealButton->setEnabled(false);
+    ++m_deals;
+    m_status->setText(QStringLiteral("Texas hold'em, seed ") + QString::number(m_seed) + QStringLiteral(", deal ") +
+                      QString::number(m_deals));
+    m_table->clear();
+    m_result = ShowdownResult();
+    m_deal.shuffle(m_random);
+    Command *chain = makeDealChain(m_deal.players(), *this, this);
+    connect(chain, &Command::done, this, &TableWindow::dealDone);
+    chain->exec();
+}
+
+Command *TableWindow::holeCards(int player)
+{
+    // The player's two cards one after the other; all players at once.
+    auto *cards = new CompositeCommand(true);
+    cards->addCommand(
+        new FlyCardStep(m_table, {player, 0}, [this, player] { return m_deal.dealHoleCards(player).at(0); }));
+    cards->addCommand(new FlyCardStep(m_table, {player, 1}, [this, player] { return m_deal.holeCards(player).at(1); }));
+    return cards;
+}
+
+Command *TableWindow::board(Street street)
+{
+    const int first = street == Street::Flop ? 0 : street == Street::Turn ? 3 : 4;
+    const int count = street == Street::Flop ? 3 : 1;
+    auto *cards = new CompositeCommand(true);
+    for (int i = first; i < first + count; ++i) {
+        cards->addCommand(new FlyCardStep(m_table, {CardPlace::board, i}, [this, street, i, first] {
+            if (i == first)
+                m_deal.dealBoard(street);
+            return m_deal.board().at(i);
+        }));
+    }
+    return cards;
+}
+
+Command *TableWindow::showdown()
+{
+    return new DeferredStep([this] {
+        m_result = evaluateShowdown(m_deal);
+        m_table->showResult(m_result);
+    });
+}
+
+void TableWindow::dealDone(Command *chain)
+{
+    chain->deleteLater();
+    m_dealButton->setEnabled(true);
+    m_dealButton->setFocus();
+    Q_EMIT dealFinished();
+}

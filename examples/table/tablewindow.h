@@ -1,0 +1,53 @@
+#ifndef MARROWICK_TABLE_TABLEWINDOW_H
+#define MARROWICK_TABLE_TABLEWINDOW_H
+
+#include "dealchain.h"
+#include "showdown.h"
+
+#include <QtCore/QRandomGenerator>
+#include <QtWidgets/QWidget>
+
+class CardPictures;
+class TableWidget;
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+class QPushButton;
+QT_END_NAMESPACE
+
+// The card table window: deals hold'em hands as chains of commands, every
+// card flying into place, and shows the showdown. The Deal button deals again.
+class TableWindow : public QWidget, private DealSteps
+{
+    Q_OBJECT
+
+public:
+    TableWindow(CardPictures *pictures, int players, quint32 seed, QWidget *parent = nullptr);
+
+    // Clears the table and starts the next deal; dealFinished() follows after the showdown.
+    void deal();
+
+    const Deal &lastDeal() const { return m_deal; }
+    const ShowdownResult &lastResult() const { return m_result; }
+
+Q_SIGNALS:
+    void dealFinished();
+
+private:
+    Marrowick::Command *holeCards(int player) override;
+    Marrowick::Command *board(Street street) override;
+    Marrowick::Command *showdown() override;
+
+    void dealDone(Marrowick::Command *chain);
+
+    quint32 m_seed;
+    QRandomGenerator m_random;
+    Deal m_deal;
+    int m_deals = 0;
+    ShowdownResult m_result;
+    TableWidget *m_table;
+    QPushButton *m_dealButton;
+    QLabel *m_status;
+};
+
+#endif

@@ -1,0 +1,40 @@
+# Installs the build in BUILD_DIR into a scratch prefix and runs the installed
+# example programs from there: they must find the library and the deck
+# relative to themselves, wherever the prefix is.
+
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/prefix)
+
+function(run_step)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "Step failed (${result}): ${ARGN}\n${out}\n${err}")
+    endif()
+    set(step_output "${out}" PARENT_SCOPE)
+endfunction()
+
+run_step(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+foreach(installed bin/marrowick-showdown bin/marrowick-table share/marrowick/marrowick-deck.svg)
+    if(NOT EXISTS ${prefix}/${installed})
+        message(FATAL_ERROR "Not installed: ${installed}")
+    endif()
+endforeach()
+if(EXISTS ${prefix}/bin/marrowick-deckgen)
+    message(FATAL_ERROR "The deck writer is a build tool and must not be installed")
+endif()
+
+run_step(${prefix}/bin/marrowick-showdown -players 3)
+if(NOT step_output MATCHES "\n(Winner|Split pot): Player")
+    message(FATAL_ERROR "Unexpected output of the installed marrowick-showdown:\n${step_output}")
+endif()
+
+# A copy of the installed tree elsewhere still finds its own deck: the build
+# tree's deck, which the programs also know, is not where it looks first.
+file(COPY ${prefix}/ DESTINATION ${WORK_DIR}/moved)
+file(WRITE ${WORK_DIR}/moved/share/marrowick/marrowick-deck.svg "not a deck")
+execute_process(COMMAND ${WORK_DIR}/moved/bin/marrowick-table -screenshot ${WORK_DIR}/table.png
+                RESULT_VARIABLE result ERROR_VARIABLE err OUTPUT_QUIET)
+if(NOT result EQUAL 1 OR NOT err MATCHES "cannot read the card deck [^\n]*/moved/share/marrowick/marrowick-deck.svg")
+    message(FATAL_ERROR "The moved marrowick-table did not read its own deck (${result}):\n${err}")
+endif()

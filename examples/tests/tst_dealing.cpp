@@ -1,0 +1,288 @@
+// The dealing code both example programs share: card text, the deal and
+// its chain of deferred steps.
+
+#include "cardtext.h"
+#include "deal.h"
+#include "dealchain.h"
+#include "deferredstep.h"
+
+#include <marrowick/compositecommand.h>
+
+#include <QtCore/QRandomGenerator>
+#include <QtCore/QSet>
+#include <QtTest/QtTest>
+
+#include <memory>
+
+using Marrowick::Card;
+using Marrowick::Command;
+
+Q_DECLARE_METATYPE(Game)
+
+namespace {
+
+QString latin1(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+QVector<Card> cards(const char *text)
+{
+    QVector<Card> result;
+    QString error;
+    if (!CardText::parseCards(latin1(text), &result, &error))
+        qFatal("bad test cards %s", text);
+    return result;
+}
+
+// Records the order of the steps of a deal chain.
+class RecordingSteps : public DealSteps
+{
+public:
+    QStringList log;
+
+    Command *holeCards(int player) override { return step(latin1("hole ") + QString::number(player)); }
+    Command *board(Street street) override
+    {
+        return step(street == Street::Flop       ? latin1("flop")
+                        : street == Street::Turn ? latin1("turn")
+                                                 : latin1("river"));
+    }
+    Command *showdown() override { return step(latin1("showdown")); }
+
+private:
+    Command *step(const QString &name)
+    {
+        return new DeferredStep([this, name] { log.append(name); });
+    }
+};
+
+} // namespace
+
+class TestDealing : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void parseCards_data();
+    void parseCards();
+    void parseHands();
+    void everyCardOnce_data();
+    void everyCardOnce();
+    void fixedCardsStayWhereGiven();
+    void seedRepeatsTheDeal();
+    void checkFixedCards_data();
+    void checkFixedCards();
+    void deferredStepCompletesLater();
+    void finishDoesTheWorkOnce();
+    void chainRunsTheStepsInOrder();
+};
+
+void TestDealing::parseCards_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("cards") << latin1("sA hT d7 cK") << true << latin1("sA hT d7 cK");
+    QTest::newRow("spaces around") << latin1("  sA\thT  ") << true << latin1("sA hT");
+    QTest::newRow("nothing") << latin1("") << true << latin1("");
+    QTest::newRow("lower-case value") << latin1("sa") << false << latin1("unknown card \"sa\"");
+    QTest::newRow("upper-case suit") << latin1("SA") << false << latin1("unknown card \"SA\"");
+    QTest::newRow("ten as 10") << latin1("s10") << false << latin1("unknown card \"s10\"");
+    QTest::newRow("joker") << latin1("jA") << false << latin1("unknown card \"jA\"");
+    QTest::newRow("card back") << latin1("bK") << false << latin1("unknown card \"bK\"");
+    QTest::newRow("no value") << latin1("s?") << false << latin1("unknown card \"s?\"");
+    QTest::newRow("bad after good") << latin1("sA x") << false << latin1("unknown card \"x\"");
+}
+
+void TestDealing::parseCards()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(QString, result);
+
+    QVector<Card> parsed;
+    QString error;
+    QCOMPARE(CardText::parseCards(text, &parsed, &error), ok);
+    if (ok)
+        QCOMPARE(CardText::format(parsed), result);
+    else
+        QVERIFY2(error.startsWith(result), qPrintable(error));
+}
+
+void TestDealing::parseHands()
+{
+    QVector<QVector<Card>> hands;
+    QString error;
+    QVERIFY(CardText::parseHands(latin1("sT d3, cK dK,"), &hands, &error));
+    QCOMPARE(hands.size(), 3);
+    QCOMPARE(hands.at(0), cards("sT d3"));
+    QCOMPARE(hands.at(1), cards("cK dK"));
+    QVERIFY(hands.at(2).isEmpty());
+}
+
+void TestDealing::everyCardOnce_data()
+{
+    QTest::addColumn<Game>("game");
+    QTest::addColumn<int>("players");
+
+    QTest::newRow("hold'em, 2 players") << Game::Holdem << 2;
+    QTest::newRow("hold'em, 10 players") << Game::Holdem << 10;
+    QTest::newRow("omaha, 2 players") << Game::Omaha << 2;
+    QTest::newRow("omaha, 10 players") << Game::Omaha << 10;
+}
+
+void TestDealing::everyCardOnce()
+{
+    QFETCH(Game, game);
+    QFETCH(int, players);
+
+    Deal deal(game, players);
+    QRandomGenerator random(3);
+    for (int round = 0; round < 20; ++round) {
+        deal.shuffle(random);
+        QSet<Card> seen;
+        for (int player = 0; player < players; ++player) {
+            const QVector<Card> hole = deal.dealHoleCards(player);
+            QCOMPARE(hole.size(), gameRules(game).holeCards);
+            QCOMPARE(deal.holeCards(player), hole);
+            for (const Card &card : hole)
+                seen.insert(card);
+        }
+        QCOMPARE(deal.dealBoard(Street::Flop).size(), 3);
+        QCOMPARE(deal.dealBoard(Street::Turn).size(), 1);
+        QCOMPARE(deal.dealBoard(Street::River).size(), 1);
+        for (const Card &card : deal.board()) {
+            QVERIFY(card.suit() >= Card::Clubs && card.suit() <= Card::Spades && card.value() <= 12);
+            seen.insert(card);
+        }
+        QCOMPARE(seen.size(), players * gameRules(game).holeCards + Deal::boardSize);
+    }
+}
+
+void TestDealing::fixedCardsStayWhereGiven()
+{
+    Deal::FixedCards fixed;
+    fixed.board = cards("sA sK");
+    fixed.hands = {cards("hA hK")};
+    Deal deal(Game::Holdem, 3, fixed);
+    QRandomGenerator random(9);
+    for (int round = 0; round < 50; ++round) {
+        deal.shuffle(random);
+        for (int player = 0; player < 3; ++player)
+            deal.dealHoleCards(player);
+        for (Street street : {Street::Flop, Street::Turn, Street::River})
+            deal.dealBoard(street);
+        QCOMPARE(deal.holeCards(0), cards("hA hK"));
+        QCOMPARE(deal.board().mid(0, 2), cards("sA sK"));
+        const QVector<Card> dealt = deal.holeCards(1) + deal.holeCards(2) + deal.board().mid(2);
+        for (const Card &card : dealt)
+            QVERIFY2(!cards("sA sK hA hK").contains(card), qPrintable(card.toString()));
+    }
+}
+
+void TestDealing::seedRepeatsTheDeal()
+{
+    const auto dealWithSeed = [](quint32 seed) {
+        Deal deal(Game::Holdem, 4);
+        QRandomGenerator random(seed);
+        deal.shuffle(random);
+        QVector<Card> all;
+        for (int player = 0; player < 4; ++player)
+            all += deal.dealHoleCards(player);
+        return all + deal.dealBoard(Street::Flop);
+    };
+    QCOMPARE(dealWithSeed(6), dealWithSeed(6));
+    QVERIFY(dealWithSeed(6) != dealWithSeed(7));
+}
+
+void TestDealing::checkFixedCards_data()
+{
+    QTest::addColumn<Game>("game");
+    QTest::addColumn<int>("players");
+    QTest::addColumn<QString>("board");
+    QTest::addColumn<QStringList>("hands");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("all fine") << Game::Holdem << 3 << latin1("sA sK sQ sJ sT") << QStringList {latin1("hA hK")}
+                              << QString();
+    QTest::newRow("omaha fine") << Game::Omaha << 2 << latin1("") << QStringList {latin1("hA hK hQ hJ")} << QString();
+    QTest::newRow("board too long") << Game::Holdem << 2 << latin1("sA sK sQ sJ sT s9") << QStringList()
+                                    << latin1("the board has 6 cards, at most 5 are allowed");
+    QTest::newRow("more hands than players")
+        << Game::Holdem << 2 << latin1("") << QStringList {latin1("hA hK"), latin1("dA dK"), latin1("cA cK")}
+        << latin1("3 hands given for 2 players");
+    QTest::newRow("short hold'em hand") << Game::Holdem << 2 << latin1("") << QStringList {latin1("hA")}
+                                        << latin1("hand 1 has 1 card, Texas hold'em hands have 2");
+    QTest::newRow("hold'em hand in omaha") << Game::Omaha << 2 << latin1("") << QStringList {latin1("hA hK")}
+                                           << latin1("hand 1 has 2 cards, Omaha hands have 4");
+    QTest::newRow("twice on the board") << Game::Holdem << 2 << latin1("sA sA") << QStringList()
+                                        << latin1("the card sA is given twice");
+    QTest::newRow("in two hands") << Game::Holdem << 2 << latin1("") << QStringList {latin1("hA hK"), latin1("dA hK")}
+                                  << latin1("the card hK is given twice");
+}
+
+void TestDealing::checkFixedCards()
+{
+    QFETCH(Game, game);
+    QFETCH(int, players);
+    QFETCH(QString, board);
+    QFETCH(QStringList, hands);
+    QFETCH(QString, error);
+
+    Deal::FixedCards fixed;
+    fixed.board = cards(board.toLatin1().constData());
+    for (const QString &hand : hands)
+        fixed.hands.append(cards(hand.toLatin1().constData()));
+    QCOMPARE(Deal::checkFixedCards(game, players, fixed), error);
+}
+
+void TestDealing::deferredStepCompletesLater()
+{
+    int work = 0;
+    DeferredStep step([&work] { ++work; });
+    QSignalSpy started(&step, &Command::start);
+    QSignalSpy done(&step, &Command::done);
+    step.exec();
+    QCOMPARE(started.count(), 1);
+    QCOMPARE(work, 0);
+    QCOMPARE(done.count(), 0);
+    QVERIFY(done.wait(5000));
+    QCOMPARE(work, 1);
+    QCOMPARE(done.count(), 1);
+}
+
+void TestDealing::finishDoesTheWorkOnce()
+{
+    int work = 0;
+    DeferredStep step([&work] { ++work; });
+    QSignalSpy done(&step, &Command::done);
+    step.finish(); // nothing scheduled
+    QCOMPARE(done.count(), 0);
+    step.exec();
+    step.finish();
+    QCOMPARE(work, 1);
+    QCOMPARE(done.count(), 1);
+    // The timer of exec() fires later and finds nothing left to do.
+    QTest::qWait(20);
+    QCOMPARE(work, 1);
+    QCOMPARE(done.count(), 1);
+}
+
+void TestDealing::chainRunsTheStepsInOrder()
+{
+    RecordingSteps steps;
+    std::unique_ptr<Marrowick::CompositeCommand> chain(makeDealChain(3, steps));
+    QSignalSpy done(chain.get(), &Command::done);
+    chain->exec();
+    QVERIFY(steps.log.isEmpty());
+    QVERIFY(done.wait(5000));
+    QCOMPARE(steps.log,
+             (QStringList {latin1("hole 0"), latin1("hole 1"), latin1("hole 2"), latin1("flop"), latin1("turn"),
+                           latin1("river"), latin1("showdown")}));
+    QCOMPARE(done.count(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestDealing)
+#include "tst_dealing.moc"

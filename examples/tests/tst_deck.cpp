@@ -1,0 +1,87 @@
+// The deck document the table draws from: one element per card, named as
+// Card::elementId() names it, each the size of a card.
+
+#include <marrowick/card.h>
+
+#include <QtGui/QImage>
+#include <QtGui/QPainter>
+#include <QtSvg/QSvgRenderer>
+#include <QtTest/QtTest>
+
+using Marrowick::Card;
+
+class TestDeck : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void everyCardHasAnElement_data();
+    void everyCardHasAnElement();
+    void cardsLookDifferent();
+
+private:
+    QImage render(Card card);
+
+    QSvgRenderer m_deck;
+};
+
+void TestDeck::initTestCase()
+{
+    QVERIFY(m_deck.load(QString::fromLocal8Bit(DECK_FILE)));
+}
+
+void TestDeck::everyCardHasAnElement_data()
+{
+    QTest::addColumn<Card>("card");
+    for (int suit = Card::Clubs; suit <= Card::Spades; ++suit) {
+        for (int value = 0; value < 13; ++value) {
+            const Card card(static_cast<Card::Suit>(suit), char(value));
+            QTest::newRow(qPrintable(card.elementId())) << card;
+        }
+    }
+    QTest::newRow("Card_Back") << Card(Card::Back, 0);
+    QTest::newRow("Joker") << Card(Card::Joker, 0);
+}
+
+void TestDeck::everyCardHasAnElement()
+{
+    QFETCH(Card, card);
+
+    QVERIFY(m_deck.elementExists(card.elementId()));
+    // 200 × 280 units, give or take half the outline.
+    const QRectF bounds = m_deck.boundsOnElement(card.elementId());
+    QVERIFY2(qAbs(bounds.width() - 200) <= 1.5 && qAbs(bounds.height() - 280) <= 1.5,
+             qPrintable(QStringLiteral("%1 x %2").arg(bounds.width()).arg(bounds.height())));
+}
+
+void TestDeck::cardsLookDifferent()
+{
+    // Rendered by name, no two cards are the same picture, and none is blank.
+    QSet<QByteArray> pictures;
+    QVector<Card> cards = {Card(Card::Back, 0), Card(Card::Joker, 0)};
+    for (int suit = Card::Clubs; suit <= Card::Spades; ++suit) {
+        for (int value = 0; value < 13; ++value)
+            cards.append(Card(Card::Suit(suit), char(value)));
+    }
+    const QImage blank = render(Card(Card::Back, -1));
+    for (const Card &card : qAsConst(cards)) {
+        const QImage image = render(card);
+        QVERIFY2(image != blank, qPrintable(card.elementId()));
+        pictures.insert(QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes())));
+    }
+    QCOMPARE(pictures.size(), cards.size());
+}
+
+QImage TestDeck::render(Card card)
+{
+    QImage image(50, 70, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    if (card.isValid())
+        m_deck.render(&painter, card.elementId(), image.rect());
+    return image;
+}
+
+QTEST_MAIN(TestDeck)
+#include "tst_deck.moc"

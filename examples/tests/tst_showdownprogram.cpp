@@ -1,0 +1,268 @@
+#include "programrun.h"
+
+#include <QtCore/QMap>
+#include <QtCore/QRegularExpression>
+#include <QtCore/QSettings>
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString latin1(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+class TestShowdownProgram : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void defaultsDealOneHandTheSameEveryTime();
+    void seedChangesTheDeal();
+    void givenCards_data();
+    void givenCards();
+    void help_data();
+    void help();
+    void badInput_data();
+    void badInput();
+    void settingsStore_data();
+    void settingsStore();
+    void manyDealsMatchTheExactOdds();
+
+private:
+    ProgramRun showdown(const QStringList &arguments)
+    {
+        return runProgram(latin1(SHOWDOWN_PROGRAM), arguments, m_config.path());
+    }
+
+    QTemporaryDir m_config;
+};
+
+void TestShowdownProgram::defaultsDealOneHandTheSameEveryTime()
+{
+    const ProgramRun first = showdown({});
+    QVERIFY(first.finished);
+    QCOMPARE(first.exitCode, 0);
+    QCOMPARE(first.err, QString());
+    QVERIFY(first.out.startsWith(latin1("Texas hold'em, 4 players, seed 6\n")));
+    QCOMPARE(first.out.count(
+                 QRegularExpression(latin1("^Player [1-4]  \\w\\w \\w\\w ."), QRegularExpression::MultilineOption)),
+             4);
+    QVERIFY(first.out.contains(QRegularExpression(latin1("\n(Winner|Split pot): Player \\d"))));
+
+    const ProgramRun second = showdown({});
+    QCOMPARE(second.out, first.out);
+}
+
+void TestShowdownProgram::seedChangesTheDeal()
+{
+    const ProgramRun seven = showdown({latin1("-seed"), latin1("7")});
+    const ProgramRun eight = showdown({latin1("-seed"), latin1("8")});
+    QCOMPARE(seven.exitCode, 0);
+    QCOMPARE(eight.exitCode, 0);
+    QCOMPARE(showdown({latin1("-seed"), latin1("7")}).out, seven.out);
+    QVERIFY(seven.out.section(QLatin1Char('\n'), 1) != eight.out.section(QLatin1Char('\n'), 1));
+}
+
+void TestShowdownProgram::givenCards_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("expectedLines");
+
+    const QStringList royalBoard = {latin1("-board"), latin1("sA sK sQ sJ c2"), latin1("-hands"),
+                                    latin1("sT d3,cK dK")};
+    QTest::newRow("hold'em uses one hole card for a royal flush")
+        << royalBoard
+        << QStringList {latin1("Player 1  sT d3 Royal flush      sA sK sQ sJ sT  -"),
+                        latin1("Player 2  cK dK Three of a kind  dK cK sK sA sQ  sA sQ"),
+                        latin1("Winner: Player 1 (Royal flush)")};
+    QTest::newRow("omaha must use exactly two hole cards")
+        << QStringList {latin1("-game"),          latin1("omaha"),  latin1("-board"),
+                        latin1("sA sK sQ sJ c2"), latin1("-hands"), latin1("sT d3 h4 h5,cK dK c7 c8")}
+        << QStringList {latin1("Omaha, 2 players, seed 6"), latin1("Player 1  sT d3 h4 h5 High card "),
+                        latin1("Player 2  cK dK c7 c8 Three of a kind  dK cK sK sA sQ  sA sQ"),
+                        latin1("Winner: Player 2 (Three of a kind)")};
+    QTest::newRow("the board plays for both: split pot")
+        << QStringList {latin1("-board"), latin1("sA sK sQ sJ sT"), latin1("-hands"), latin1("c2 c3,d2 d3")}
+        << QStringList {latin1("Split pot: Player 1, Player 2 (Royal flush)")};
+    QTest::newRow("a partial board is completed from the deck")
+        << QStringList {latin1("-board"), latin1("sA sK sQ"), latin1("-hands"), latin1("sJ sT, c2 c3")}
+        << QStringList {latin1("Player 1  sJ sT Royal flush      sA sK sQ sJ sT  -"),
+                        latin1("Winner: Player 1 (Royal flush)")};
+    QTest::newRow("one hand meets one dealt opponent")
+        << QStringList {latin1("-hands"), latin1("hA hK")}
+        << QStringList {latin1("Texas hold'em, 2 players, seed 6"), latin1("Player 1  hA hK ")};
+    QTest::newRow("more players than hands are dealt in")
+        << QStringList {latin1("-hands"), latin1("hA hK"), latin1("-players"), latin1("5")}
+        << QStringList {latin1("Texas hold'em, 5 players, seed 6"), latin1("Player 1  hA hK "), latin1("Player 5  ")};
+}
+
+void TestShowdownProgram::givenCards()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, expectedLines);
+
+    const ProgramRun run = showdown(arguments);
+    QVERIFY(run.finished);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    for (const QString &expected : expectedLines) {
+        const bool found =
+            std::any_of(lines.cbegin(), lines.cend(), [&](const QString &line) { return line.startsWith(expected); });
+        QVERIFY2(found, qPrintable(expected + latin1(" not in:\n") + run.out));
+    }
+}
+
+void TestShowdownProgram::help_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("-h") << latin1("-h");
+    QTest::newRow("-help") << latin1("-help");
+}
+
+void TestShowdownProgram::help()
+{
+    QFETCH(QString, option);
+
+    const ProgramRun run = showdown({latin1("-players"), latin1("99"), option});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, QString());
+    QVERIFY(run.out.startsWith(latin1("Usage: marrowick-showdown [options]\n")));
+    QVERIFY(run.out.contains(latin1("\n -players <int>: players at the table, 2 to 10 (default value: 4)\n")));
+    QVERIFY(run.out.contains(latin1("\n -game <String>: holdem or omaha (default value: holdem)\n")));
+}
+
+void TestShowdownProgram::badInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("printsHelp");
+
+    const auto row = [](const char *name, const QStringList &arguments, const char *error, bool printsHelp = false) {
+        QTest::newRow(name) << arguments << QString::fromUtf8(error) << printsHelp;
+    };
+    row("unknown option", {latin1("-colour"), latin1("red")}, "unknown option or missing value", true);
+    row("two dashes", {latin1("--players"), latin1("3")}, "unknown option or missing value", true);
+    row("missing value", {latin1("-players")}, "unknown option or missing value", true);
+    row("stray argument", {latin1("sA")}, "unexpected argument \"sA\"");
+    row("unknown card", {latin1("-board"), latin1("sA s1 sQ")}, "-board: unknown card \"s1\"");
+    row("lower-case value", {latin1("-hands"), latin1("sa sK")}, "-hands: unknown card \"sa\"");
+    row("card back", {latin1("-hands"), latin1("bA sK")}, "-hands: unknown card \"bA\"");
+    row("three-letter card", {latin1("-board"), latin1("s10")}, "-board: unknown card \"s10\"");
+    row("card on board and in a hand", {latin1("-board"), latin1("sA sK sQ"), latin1("-hands"), latin1("sA d2")},
+        "the card sA is given twice");
+    row("card twice in a hand", {latin1("-hands"), latin1("d2 d2")}, "the card d2 is given twice");
+    row("six board cards", {latin1("-board"), latin1("sA sK sQ sJ sT s9")},
+        "the board has 6 cards, at most 5 are allowed");
+    row("hold'em hand of three", {latin1("-hands"), latin1("sA sK, d2 d3 d4")},
+        "hand 2 has 3 cards, Texas hold'em hands have 2");
+    row("empty hand", {latin1("-hands"), latin1("sA sK,")}, "hand 2 has 0 cards, Texas hold'em hands have 2");
+    row("omaha hand of two", {latin1("-game"), latin1("omaha"), latin1("-hands"), latin1("sA sK")},
+        "hand 1 has 2 cards, Omaha hands have 4");
+    row("more hands than players", {latin1("-players"), latin1("2"), latin1("-hands"), latin1("sA sK,d2 d3,c4 c5")},
+        "3 hands given for 2 players");
+    row("eleven hands", {latin1("-hands"), latin1("sA sK,sQ sJ,sT s9,s8 s7,s6 s5,s4 s3,s2 hA,hK hQ,hJ hT,h9 h8,h7 h6")},
+        "-hands: 11 hands, but at most 10 players sit at a table");
+    row("one player", {latin1("-players"), latin1("1")}, "-players must be from 2 to 10, not 1");
+    row("eleven players", {latin1("-players"), latin1("11")}, "-players must be from 2 to 10, not 11");
+    row("players not a number", {latin1("-players"), latin1("four")}, "-players needs a whole number from 2 to 10");
+    row("unknown game", {latin1("-game"), latin1("stud")}, "unknown game \"stud\": use holdem or omaha");
+    row("no deals", {latin1("-deals"), latin1("0")}, "-deals must be at least 1, not 0");
+    row("negative deals", {latin1("-deals"), latin1("-3")}, "-deals must be at least 1, not -3");
+    row("negative seed", {latin1("-seed"), latin1("-1")}, "-seed needs a whole number from 0 to 4294967295");
+}
+
+void TestShowdownProgram::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+    QFETCH(bool, printsHelp);
+
+    const ProgramRun run = showdown(arguments);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 2);
+    // One line on standard error, and nothing else but the help.
+    QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(run.err.startsWith(latin1("marrowick-showdown: ") + error), qPrintable(run.err));
+    QCOMPARE(run.out.startsWith(latin1("Usage: marrowick-showdown")), printsHelp);
+    if (!printsHelp)
+        QCOMPARE(run.out, QString());
+}
+
+void TestShowdownProgram::settingsStore_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("heading");
+
+    QTest::newRow("stored values apply") << QStringList() << latin1("Omaha, 3 players, seed 6\n");
+    QTest::newRow("the command line wins")
+        << QStringList {latin1("-players"), latin1("5")} << latin1("Omaha, 5 players, seed 6\n");
+}
+
+void TestShowdownProgram::settingsStore()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, heading);
+
+    QTemporaryDir config;
+    const QString storeFile = config.filePath(latin1("Marrowick/marrowick-showdown.conf"));
+    {
+        QSettings stored(storeFile, QSettings::IniFormat);
+        stored.setValue(latin1("players"), 3);
+        stored.setValue(latin1("game"), latin1("omaha"));
+    }
+    const ProgramRun run = runProgram(latin1(SHOWDOWN_PROGRAM), arguments, config.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.startsWith(heading), qPrintable(run.out));
+
+    // A stored value is checked like a typed one.
+    QSettings(storeFile, QSettings::IniFormat).setValue(latin1("players"), latin1("lots"));
+    const ProgramRun bad = runProgram(latin1(SHOWDOWN_PROGRAM), arguments, config.path());
+    QCOMPARE(bad.exitCode, arguments.isEmpty() ? 2 : 0);
+    if (arguments.isEmpty())
+        QCOMPARE(bad.err, latin1("marrowick-showdown: -players needs a whole number from 2 to 10\n"));
+}
+
+void TestShowdownProgram::manyDealsMatchTheExactOdds()
+{
+    const ProgramRun run = showdown({latin1("-deals"), latin1("3000")});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 0);
+    // Standard error is not a terminal here: no progress line.
+    QCOMPARE(run.err, QString());
+    QVERIFY(run.out.startsWith(latin1("Texas hold'em, 4 players, seed 6, 3000 deals\n")));
+    QVERIFY(run.out.contains(latin1("(12000 hands: 4 players in 3000 deals)")));
+    QVERIFY(run.out.contains(QRegularExpression(latin1("\n3000 deals in [0-9.]+ s: [0-9]+ deals per second\n"))));
+
+    // Each category's count, its frequency and the exact chance among 7-card hands.
+    const QRegularExpression row(latin1("^([A-Z][a-z ]+?) +([0-9]+) +([0-9.]+)% +([0-9.]+)%$"),
+                                 QRegularExpression::MultilineOption);
+    QMap<QString, double> exactPercent;
+    qint64 hands = 0;
+    for (auto match = row.globalMatch(run.out); match.hasNext();) {
+        const QRegularExpressionMatch category = match.next();
+        hands += category.captured(2).toLongLong();
+        const double seen = category.captured(3).toDouble();
+        const double exact = category.captured(4).toDouble();
+        exactPercent.insert(category.captured(1), exact);
+        // Five standard deviations of 12000 independent hands: the seed is fixed, so
+        // only a wrong category (a missed wheel, a flush taken for a straight) fails.
+        const double p = exact / 100;
+        const double tolerance = 500 * std::sqrt(p * (1 - p) / 12000) + 0.05;
+        QVERIFY2(std::abs(seen - exact) < tolerance, qPrintable(category.captured(0)));
+    }
+    QCOMPARE(exactPercent.size(), 10);
+    QCOMPARE(hands, 12000);
+    QCOMPARE(exactPercent.value(latin1("Straight")), 4.619);
+    QCOMPARE(exactPercent.value(latin1("Flush")), 3.025);
+}
+
+QTEST_GUILESS_MAIN(TestShowdownProgram)
+#include "tst_showdownprogram.moc"

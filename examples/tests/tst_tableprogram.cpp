@@ -1,0 +1,146 @@
+#include "programrun.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QSet>
+#include <QtCore/QTemporaryDir>
+#include <QtGui/QImage>
+#include <QtTest/QtTest>
+
+namespace {
+
+QString latin1(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+// The part of a showdown printout from the board on; both programs print it alike.
+QString fromBoard(const QString &printout)
+{
+    return printout.mid(printout.indexOf(latin1("Board ")));
+}
+
+} // namespace
+
+class TestTableProgram : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void screenshotShowsTheDeal_data();
+    void screenshotShowsTheDeal();
+    void help();
+    void badInput_data();
+    void badInput();
+    void decksFolderIsSearchedFirst();
+
+private:
+    ProgramRun table(const QStringList &arguments)
+    {
+        return runProgram(latin1(TABLE_PROGRAM), arguments, m_config.path());
+    }
+
+    QTemporaryDir m_config;
+};
+
+void TestTableProgram::screenshotShowsTheDeal_data()
+{
+    QTest::addColumn<int>("players");
+    QTest::addColumn<int>("seed");
+
+    QTest::newRow("six players") << 6 << 5;
+    QTest::newRow("two players") << 2 << 11;
+    QTest::newRow("ten players") << 10 << 7;
+}
+
+void TestTableProgram::screenshotShowsTheDeal()
+{
+    QFETCH(int, players);
+    QFETCH(int, seed);
+
+    QTemporaryDir folder;
+    const QString file = folder.filePath(latin1("table.png"));
+    const QStringList deal = {latin1("-players"), QString::number(players), latin1("-seed"), QString::number(seed)};
+    const ProgramRun run = table(deal + QStringList {latin1("-screenshot"), file});
+    QVERIFY(run.finished);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+
+    // The same seed deals the same cards on the table as on the command line.
+    const ProgramRun showdown = runProgram(latin1(SHOWDOWN_PROGRAM), deal, m_config.path());
+    QCOMPARE(showdown.exitCode, 0);
+    QVERIFY(!fromBoard(run.out).isEmpty());
+    QCOMPARE(fromBoard(run.out), fromBoard(showdown.out));
+
+    const QImage picture(file, "PNG");
+    QVERIFY(!picture.isNull());
+    QCOMPARE(picture.size(), QSize(1000, 700));
+    // Felt, wood, cards and their faces: a blank or failed drawing has a handful of colours at most.
+    QSet<QRgb> colours;
+    int paper = 0; // white card faces, also those dimmed beside the winning hand
+    const int tableHeight = picture.height() - 60; // without the button bar, which is light grey
+    for (int y = 0; y < tableHeight; y += 3) {
+        for (int x = 0; x < picture.width(); x += 3) {
+            const QRgb pixel = picture.pixel(x, y);
+            colours.insert(pixel);
+            paper += qRed(pixel) > 160 && qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel);
+        }
+    }
+    QVERIFY2(colours.size() > 500, qPrintable(QString::number(colours.size())));
+    // Every card lies face up: a card covers some 1000 of the sampled pixels, over half of them paper
+    // (a card back has a narrow white margin only).
+    const int cards = 2 * players + 5;
+    QVERIFY2(paper > cards * 400, qPrintable(QString::number(paper) + latin1(" for cards: ") + QString::number(cards)));
+}
+
+void TestTableProgram::help()
+{
+    const ProgramRun run = table({latin1("-h")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(latin1("Usage: marrowick-table [options]\n")));
+    QVERIFY(run.out.contains(latin1("\n -decks <String>: ")));
+    QVERIFY(run.out.contains(latin1("\n -screenshot <String>: ")));
+}
+
+void TestTableProgram::badInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("unknown option") << QStringList {latin1("-fullscreen")} << latin1("unknown option or missing value");
+    QTest::newRow("missing value") << QStringList {latin1("-screenshot")} << latin1("unknown option or missing value");
+    QTest::newRow("one player") << QStringList {latin1("-players"), latin1("1")}
+                                << latin1("-players must be from 2 to 10, not 1");
+    QTest::newRow("seed not a number") << QStringList {latin1("-seed"), latin1("x")}
+                                       << latin1("-seed needs a whole number from 0 to 4294967295");
+}
+
+void TestTableProgram::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, error);
+
+    const ProgramRun run = table(arguments);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.contains(latin1("marrowick-table: ") + error), qPrintable(run.err));
+}
+
+void TestTableProgram::decksFolderIsSearchedFirst()
+{
+    // A broken deck in the -decks folder hides the good one of the build tree.
+    QTemporaryDir decks;
+    QFile broken(decks.filePath(latin1("marrowick-deck.svg")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("<svg");
+    broken.close();
+
+    const ProgramRun run =
+        table({latin1("-decks"), decks.path(), latin1("-screenshot"), decks.filePath(latin1("x.png"))});
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(latin1("marrowick-table: cannot read the card deck ") + broken.fileName()),
+             qPrintable(run.err));
+    QVERIFY(!QFile::exists(decks.filePath(latin1("x.png"))));
+}
+
+QTEST_GUILESS_MAIN(TestTableProgram)
+#include "tst_tableprogram.moc"
