@@ -1,139 +1,272 @@
 #ifndef MARROWICK_RECORDINGCOMMAND_H
 #define MARROWICK_RECORDINGCOMMAND_H
 
-// A leaf command for the command tests that writes what happens to a shared
-// log, so that a test can compare the whole sequence of a run:
-//   "exec a"       a's exec() was called
-//   "start a"      a emitted start()            (any command, see recordSignals)
-//   "done a"       a emitted done()             (any command, see recordSignals)
-//   "/done a"      a's own done() emission has returned
-//   "finish a"     a's finish() was called
-//   "destroyed a"  a was deleted                (any command, see recordSignals)
-// Tests add "/exec s" when the exec() of the command under test has returned.
+// The command tests build trees of commands from a short plan (see Plan) and
+// compare the whole log of what happens against the expected sequence:
+//   "exec a", "finish a"   a's exec() or finish() was called (leaves only)
+//   "start a", "done a"    a emitted start() or done()
+//   "/done a"              a leaf's own done() emission has returned
+//   "destroyed a"          a was deleted
+//   "/exec s"              the exec() of s, the command under test, has returned
 
-#include <marrowick/command.h>
+#include <marrowick/compositecommand.h>
+#include <marrowick/parallelcommand.h>
 
-#include <QtCore/QList>
+#include <QtCore/QPointer>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QStringList>
 #include <QtCore/QTimer>
+#include <QtTest/QtTest>
 
 #include <functional>
+#include <memory>
+#include <utility>
 
 namespace TestCommands {
 
 using Log = QStringList;
-
-// Logs the start and done signals and the deletion of @p command under @p name.
-inline void recordSignals(Marrowick::Command *command, const QString &name, Log *log)
-{
-    QObject::connect(command, &Marrowick::Command::start,
-                     [log, name] { log->append(QStringLiteral("start ") + name); });
-    QObject::connect(command, &Marrowick::Command::done, [log, name] { log->append(QStringLiteral("done ") + name); });
-    QObject::connect(command, &QObject::destroyed, [log, name] { log->append(QStringLiteral("destroyed ") + name); });
-}
-
-class RecordingCommand : public Marrowick::Command
-{
-public:
-    enum Completion {
-        Immediately, ///< done() inside exec()
-        AfterDelay, ///< done() from a timer of delay milliseconds
-        WhenTold ///< done() only when the test calls complete()
-    };
-
-    RecordingCommand(const QString &name, Log *log, Completion completion = Immediately, int delay = 0)
-        : m_name(name)
-        , m_log(log)
-        , m_completion(completion)
-    {
-        recordSignals(this, name, log);
-        m_timer.setSingleShot(true);
-        m_timer.setInterval(delay);
-        connect(&m_timer, &QTimer::timeout, this, &RecordingCommand::complete);
-    }
-
-    void exec() override
-    {
-        m_log->append(QStringLiteral("exec ") + m_name);
-        if (onExec)
-            onExec();
-        if (m_completion == Immediately)
-            complete();
-        else if (m_completion == AfterDelay)
-            m_timer.start();
-    }
-
-    // Stops a pending completion, like a real command ending its animation.
-    void finish() override
-    {
-        m_log->append(QStringLiteral("finish ") + m_name);
-        m_timer.stop();
-        if (doneInFinish)
-            complete();
-    }
-
-    void complete()
-    {
-        for (int emission = 0; emission < donesPerCompletion; ++emission) {
-            Q_EMIT done(this);
-            m_log->append(QStringLiteral("/done ") + m_name);
-        }
-    }
-
-    int donesPerCompletion = 1;
-    bool doneInFinish = false;
-    std::function<void()> onExec;
-
-private:
-    QString m_name;
-    Log *m_log;
-    Completion m_completion;
-    QTimer m_timer;
-};
-
-// Makes one command per word of @p plan, in order. A word is a name followed
-// by how the command completes: nothing for inside exec(), "~N" for after N
-// milliseconds, "?" for only when told; then optionally "*2" to emit done()
-// twice per completion and "!" to emit done() inside finish() as well.
-// "a b~20 c?!" is a, completing at once, b after 20 ms and c never by itself
-// but inside its finish().
-inline QList<RecordingCommand *> makeCommands(const QString &plan, Log *log, QObject *parent = nullptr)
-{
-    static const QRegularExpression word(QStringLiteral("^([a-z]+)(~(\\d+)|\\?)?(\\*2)?(!)?$"));
-    QList<RecordingCommand *> commands;
-    const QStringList words = plan.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (const QString &text : words) {
-        const QRegularExpressionMatch match = word.match(text);
-        if (!match.hasMatch())
-            qFatal("makeCommands: malformed word \"%s\"", qPrintable(text));
-        RecordingCommand::Completion completion = RecordingCommand::Immediately;
-        if (!match.captured(3).isEmpty())
-            completion = RecordingCommand::AfterDelay;
-        else if (!match.captured(2).isEmpty())
-            completion = RecordingCommand::WhenTold;
-        auto command = new RecordingCommand(match.captured(1), log, completion, match.captured(3).toInt());
-        command->setParent(parent);
-        command->donesPerCompletion = match.captured(4).isEmpty() ? 1 : 2;
-        command->doneInFinish = !match.captured(5).isEmpty();
-        commands.append(command);
-    }
-    return commands;
-}
-
-// The same list, typed as the composites take it.
-inline QList<Marrowick::Command *> asCommands(const QList<RecordingCommand *> &commands)
-{
-    QList<Marrowick::Command *> result;
-    for (RecordingCommand *command : commands)
-        result.append(command);
-    return result;
-}
+using Marrowick::Command;
 
 // The log entries written in @p text, separated by ", ".
 inline Log trace(const char *text)
 {
     return QString::fromLatin1(text).split(QStringLiteral(", "), Qt::SkipEmptyParts);
+}
+
+// The one log of a test, with a hook on one entry.
+class Recorder
+{
+public:
+    Log log;
+
+    void note(const char *what, const QString &name)
+    {
+        log.append(QLatin1String(what) + QLatin1Char(' ') + name);
+        if (log.constLast() == m_trigger && m_action)
+            std::exchange(m_action, nullptr)();
+    }
+    // Runs @p action once, right after @p entry has been logged.
+    void when(const QString &entry, std::function<void()> action)
+    {
+        m_trigger = entry;
+        m_action = std::move(action);
+    }
+    // Logs the signals and the deletion of @p command under @p name.
+    void watch(Command *command, const QString &name)
+    {
+        QObject::connect(command, &Command::start, [this, name] { note("start", name); });
+        QObject::connect(command, &Command::done, [this, name] { note("done", name); });
+        QObject::connect(command, &QObject::destroyed, [this, name] { note("destroyed", name); });
+    }
+
+private:
+    QString m_trigger;
+    std::function<void()> m_action;
+};
+
+// A leaf; how it completes is written as in a plan (see Plan).
+class RecordingCommand : public Command
+{
+public:
+    RecordingCommand(const QString &name, const QString &how, Recorder *recorder)
+        : m_recorder(recorder)
+        , m_how(how)
+    {
+        setObjectName(name);
+        recorder->watch(this, name);
+        m_timer.setSingleShot(true);
+        connect(&m_timer, &QTimer::timeout, this, &RecordingCommand::complete);
+    }
+    void exec() override
+    {
+        m_recorder->note("exec", objectName());
+        if (m_how.contains(QLatin1Char('~')))
+            m_timer.start(0);
+        else if (!m_how.contains(QLatin1Char('?')))
+            complete();
+    }
+    // Stops a pending completion, like a real command ending its animation.
+    void finish() override
+    {
+        m_recorder->note("finish", objectName());
+        m_timer.stop();
+        if (m_how.contains(QLatin1Char('!')))
+            complete();
+    }
+    void complete()
+    {
+        for (int emission = m_how.contains(QLatin1String("*2")) ? 2 : 1; emission > 0; --emission) {
+            Q_EMIT done(this);
+            m_recorder->note("/done", objectName());
+        }
+    }
+    bool waiting() const { return m_timer.isActive(); }
+
+private:
+    Recorder *m_recorder;
+    QString m_how;
+    QTimer m_timer;
+};
+
+// The commands written in a plan. A leaf is a name followed by how it
+// completes: nothing for inside exec(), "~" from the event loop (a zero-delay
+// timer, so deferred leaves complete in the order they started), "?" only when
+// the test completes it; then optionally "*2" to emit done() twice per
+// completion and "!" to emit done() inside finish() as well. "s[...]" is a
+// CompositeCommand and "p(...)" a ParallelCommand; nested ones own their
+// children, and the outermost one, the command under test, owns them only with
+// @p owning set. "s[a~ p(b c?!)]" runs a, completing later, and then p, which
+// runs b and c at once.
+class Plan : public Recorder
+{
+public:
+    explicit Plan(const QString &text, bool owning = true)
+    {
+        int position = 0;
+        top.reset(parse(text, position, owning));
+    }
+    void exec()
+    {
+        top->exec();
+        note("/exec", top->objectName());
+    }
+    // Appends the leaf written in @p text to the command under test, after a
+    // null pointer, which must be ignored.
+    void append(const QString &text)
+    {
+        int position = 0;
+        for (Command *command : QList<Command *> {nullptr, parse(text, position, true)}) {
+            if (auto composite = qobject_cast<Marrowick::CompositeCommand *>(top.get()))
+                composite->addCommand(command);
+            else
+                static_cast<Marrowick::ParallelCommand *>(top.get())->addCommand(command);
+        }
+    }
+    // Completes every leaf still alive, in plan order.
+    void completeLeaves()
+    {
+        for (RecordingCommand *leaf : qAsConst(m_leaves)) {
+            if (leaf)
+                leaf->complete();
+        }
+    }
+    // No leaf waits for the event loop any more, so nothing more will happen by itself.
+    bool idle() const
+    {
+        for (RecordingCommand *leaf : m_leaves) {
+            if (leaf && leaf->waiting())
+                return false;
+        }
+        return true;
+    }
+
+    QObject host; // the game: parent of the children that a composite not owning them leaves
+    std::unique_ptr<Command> top;
+
+private:
+    Command *parse(const QString &text, int &position, bool owning)
+    {
+        static const QRegularExpression word(QStringLiteral(" *([a-z]+)(?:([\\[(])|([~?]?(?:\\*2)?!?))"));
+        const QRegularExpressionMatch match =
+            word.match(text, position, QRegularExpression::NormalMatch, QRegularExpression::AnchoredMatchOption);
+        if (!match.hasMatch())
+            qFatal("Plan: cannot read \"%s\" at %d", qPrintable(text), position);
+        position = match.capturedEnd();
+        const QString name = match.captured(1);
+        if (match.captured(2).isEmpty()) {
+            m_leaves.append(new RecordingCommand(name, match.captured(3), this));
+            return m_leaves.constLast();
+        }
+        QList<Command *> children;
+        while (position < text.size() && !QStringLiteral("])").contains(text.at(position)))
+            children.append(parse(text, position, true));
+        ++position;
+        for (Command *child : qAsConst(children)) {
+            if (!owning)
+                child->setParent(&host);
+        }
+        Command *composite = match.captured(2) == QLatin1String("[")
+            ? static_cast<Command *>(new Marrowick::CompositeCommand(children, owning, nullptr))
+            : new Marrowick::ParallelCommand(children, owning, nullptr);
+        composite->setObjectName(name);
+        watch(composite, name);
+        return composite;
+    }
+
+    QList<QPointer<RecordingCommand>> m_leaves;
+};
+
+// The two checks that both composites go through, with their data rows.
+
+inline void addRunColumns()
+{
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<Log>("expected");
+    QTest::addColumn<QString>("appendOn");
+    QTest::addColumn<Log>("again");
+}
+
+// A run of @p plan logs @p expected and a second run @p again, by default the
+// same. With @p appendOn set, a leaf x is appended to the command under test
+// right after that entry is first logged.
+inline void addRun(const char *name, const char *plan, const char *expected, const char *appendOn = "",
+                   const char *again = nullptr)
+{
+    QTest::newRow(name) << QString::fromLatin1(plan) << trace(expected) << QString::fromLatin1(appendOn)
+                        << trace(again ? again : expected);
+}
+
+inline void checkRuns()
+{
+    QFETCH(QString, plan);
+    QFETCH(Log, expected);
+    QFETCH(QString, appendOn);
+    QFETCH(Log, again);
+
+    Plan commands(plan);
+    commands.when(appendOn, [&] { commands.append(QStringLiteral("x")); });
+    for (const Log &run : {expected, again}) {
+        commands.log.clear();
+        commands.exec();
+        QTRY_VERIFY(commands.idle());
+        QCOMPARE(commands.log, run);
+    }
+}
+
+inline void addInterruptColumns()
+{
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<bool>("owning");
+    QTest::addColumn<bool>("deleting");
+    QTest::addColumn<Log>("expected");
+}
+
+// In the middle of a run of @p plan, the command under test is finished or
+// deleted; then every leaf still alive completes, and a finished command,
+// which must be empty now, is run once more. All of that logs @p expected.
+inline void addInterrupt(const char *name, const char *plan, bool owning, bool deleting, const char *expected)
+{
+    QTest::newRow(name) << QString::fromLatin1(plan) << owning << deleting << trace(expected);
+}
+
+inline void checkInterrupt()
+{
+    QFETCH(QString, plan);
+    QFETCH(bool, owning);
+    QFETCH(bool, deleting);
+    QFETCH(Log, expected);
+
+    Plan commands(plan, owning);
+    commands.exec();
+    commands.log.clear();
+    if (deleting)
+        commands.top.reset();
+    else
+        commands.top->finish();
+    commands.completeLeaves();
+    if (!deleting)
+        commands.exec();
+    QCOMPARE(commands.log, expected);
 }
 
 } // namespace TestCommands
