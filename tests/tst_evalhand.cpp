@@ -6,9 +6,48 @@
 
 #include <QtTest/QtTest>
 
+#include <atomic>
 #include <climits>
+#include <cstdlib>
 #include <unordered_set>
 
+#if !defined(__SANITIZE_ADDRESS__)
+// Every allocation of this program passes through here and is counted; the
+// sanitizer build has allocators of its own, and skips the test that counts.
+extern "C" {
+void *__libc_malloc(size_t size);
+void *__libc_calloc(size_t count, size_t size);
+void *__libc_realloc(void *pointer, size_t size);
+void __libc_free(void *pointer);
+}
+
+namespace {
+std::atomic<long> allocations {0};
+}
+
+extern "C" void *malloc(size_t size) noexcept
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_malloc(size);
+}
+
+extern "C" void *calloc(size_t count, size_t size) noexcept
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_calloc(count, size);
+}
+
+extern "C" void *realloc(void *pointer, size_t size) noexcept
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_realloc(pointer, size);
+}
+
+extern "C" void free(void *pointer) noexcept
+{
+    __libc_free(pointer);
+}
+#endif
 
 using Marrowick::Card;
 using Marrowick::EvalHand;
@@ -99,6 +138,7 @@ private Q_SLOTS:
     void randomInputsMatchTheModel();
     void everyByteMatchesTheModel();
     void outputsInOneArray();
+    void noAllocationOnceTheArraysHeldAHand();
     void typeNames_data();
     void typeNames();
 };
@@ -467,6 +507,43 @@ void TestEvalHand::outputsInOneArray()
     QVERIFY(model.Evaluate(board, hole, 0, 2, value, type, modelBoth, &modelBoth));
     QCOMPARE(both, modelBoth);
     QCOMPARE(both, cards("h9 d9 c9 sA hK"));
+}
+
+void TestEvalHand::noAllocationOnceTheArraysHeldAHand()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("The sanitizer's allocator is not counted");
+#else
+    EvalHandInputs make(7);
+    std::vector<EvalHandInput> inputs;
+    for (int i = 0; i < 300; ++i) {
+        inputs.push_back(make.holdem());
+        inputs.push_back(make.omaha());
+        inputs.push_back(make.randomShape());
+        inputs.push_back(make.narrowDeck());
+        inputs.push_back(make.arbitrary());
+    }
+
+    EvalHand evaluator;
+    int value = 0;
+    EvalHand::handType type = EvalHand::HighCard;
+    QByteArray kickers;
+    QByteArray bestCards;
+    for (const EvalHandInput &input : inputs) {
+        evaluator.Evaluate(input.cards, input.limitedCards, input.minLimited, input.maxLimited, value, type, kickers,
+                           &bestCards);
+    }
+
+    // The kickers change size from call to call; every fifth call wants no cards.
+    const long before = allocations.load();
+    int calls = 0;
+    for (const EvalHandInput &input : inputs) {
+        evaluator.Evaluate(input.cards, input.limitedCards, input.minLimited, input.maxLimited, value, type, kickers,
+                           ++calls % 5 ? &bestCards : nullptr);
+    }
+    const long during = allocations.load() - before;
+    QCOMPARE(during, 0L);
+#endif
 }
 
 void TestEvalHand::typeNames_data()
