@@ -56,30 +56,10 @@ constexpr RankMask straightStarts(RankMask mask)
     return m & (m >> 1) & (m >> 2) & (m >> 3) & (m >> 4);
 }
 
-// For every set of ranks 2 to 14 (bit r - 2 for rank r) the lowest rank of
-// its highest run of five, 0 for none.
-struct HighestStraights
-{
-    constexpr HighestStraights()
-        : lowest()
-    {
-        for (RankMask set = 0; set < 8192; ++set) {
-            const RankMask starts = straightStarts(set << 2);
-            for (int rank = 1; rank <= 10; ++rank) {
-                if (starts & (RankMask(1) << rank))
-                    lowest[set] = quint8(rank);
-            }
-        }
-    }
-    quint8 lowest[8192];
-};
-
-inline constexpr HighestStraights highestStraights;
-
 /// The lowest rank of the highest run of five ranks in @p mask (1: the ace), 0 for none.
 inline int highestStraight(RankMask mask)
 {
-    return highestStraights.lowest[(mask >> 2) & 0x1fffu];
+    return highestRankOf(straightStarts(mask) | 1);
 }
 
 // How many of a hand's cards come from the second array: a range of numbers

@@ -3,8 +3,6 @@
 namespace Marrowick {
 namespace HandEvaluation {
 
-constexpr HighestRanks highestRanks;
-
 int bestStrongHand(const HandPool &pool, const HeldRanks &held, quint64 flushes, int straight)
 {
     // From straight flush down to three of a kind, in the order of the predicate chain.

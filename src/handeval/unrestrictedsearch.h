@@ -27,33 +27,40 @@ struct HeldRanks
     RankMask four;
 };
 
-// For every set of ranks (bit r - 2 for rank r) its five highest ranks in
-// the fields of positions 0 to 4, a field left 0 where the set runs out.
-struct HighestRanks
+// For every set of ranks among six or seven consecutive ones, its five
+// highest ranks in the fields of positions 0 to 4 (a field left 0 where the
+// set runs out), and in bits 0 to 3 how many fields it fills.
+template<int lowest, int count> struct HighestRanks
 {
     constexpr HighestRanks()
         : fields()
     {
-        for (int set = 0; set < 8192; ++set) {
+        for (int set = 0; set < (1 << count); ++set) {
             int position = 0;
-            for (int rank = highestRank; rank >= 2 && position < handSize; --rank) {
-                if (set & (1 << (rank - 2)))
+            for (int rank = lowest + count - 1; rank >= lowest && position < handSize; --rank) {
+                if (set & (1 << (rank - lowest)))
                     fields[set] |= rankField(position++, rank);
             }
+            fields[set] |= position;
         }
     }
-    int fields[8192];
+    int fields[1 << count];
 };
 
-/// Built at compile time: 32 KB.
-extern const HighestRanks highestRanks;
+// The ranks 8 to 14 and 2 to 7: 768 bytes.
+inline constexpr HighestRanks<8, 7> highestOfHighRanks;
+inline constexpr HighestRanks<2, 6> highestOfLowRanks;
 
 /// The highest ranks of @p mask in the fields from @p position to the last, highest first.
 inline int singlesFrom(int position, RankMask mask)
 {
-    // Moving the five highest down by `position` places drops the lowest
-    // ones below the last field, into bits 0 to 3 and beyond.
-    return (highestRanks.fields[(mask >> 2) & 0x1fffu] >> (4 * position)) & ~15;
+    // The high ranks first, the low ones in the fields after them. Moving
+    // fields down by n places drops the lowest ones below the last field,
+    // into bits 0 to 3 and beyond, which are cleared at the end.
+    const int high = highestOfHighRanks.fields[(mask >> 8) & 0x7fu];
+    const int low = highestOfLowRanks.fields[(mask >> 2) & 0x3fu];
+    const int fields = (high & ~15) | ((low & ~15) >> (4 * (high & 15)));
+    return (fields >> (4 * position)) & ~15;
 }
 
 /// @p rank in the fields of @p count positions from @p first on.
