@@ -7,8 +7,6 @@ namespace HandEvaluation {
 
 namespace {
 
-const int lowestCountedRank = 2;
-
 struct HandCard
 {
     char code; // the byte as the caller passed it
@@ -16,16 +14,20 @@ struct HandCard
     qint8 rank; // 14 for the ace; 0 and below for bytes that are no real card
 };
 
-// One choice of five cards, scored the reference way: sorted by rank,
-// counted, and named by the chain of predicates from royal flush down; a
-// predicate that answers yes leaves the cards in reading order.
-class Candidate
+// Five cards with their category and value.
+struct ScoredHand
 {
-public:
     HandCard cards[handSize];
     EvalHand::handType type = EvalHand::HighCard;
     int value = 0;
+};
 
+// One choice of five cards, scored the reference way: sorted by rank,
+// counted, and named by the chain of predicates from royal flush down; a
+// predicate that answers yes leaves the cards in reading order.
+class Candidate : public ScoredHand
+{
+public:
     void EvaluateHand();
 
 private:
@@ -42,7 +44,8 @@ private:
     int Contains(int count, int after) const;
     void MoveRankToFront(int rank);
 
-    int rankCounts[highestRank + 1];
+    // The ranks held exactly once, twice... five times: what Contains looks up.
+    RankMask ranksHeld[handSize + 1];
     bool straightTested = false;
     bool straightResult = false;
     bool flushTested = false;
@@ -51,20 +54,29 @@ private:
 
 void Candidate::EvaluateHand()
 {
-    // Highest rank first; cards of equal rank stay in pool order. An insertion
-    // sort: stable, and unlike std::stable_sort it allocates no buffer.
-    for (int i = 1; i < handSize; ++i) {
-        const HandCard card = cards[i];
-        int j = i;
-        for (; j > 0 && cards[j - 1].rank < card.rank; --j)
-            cards[j] = cards[j - 1];
-        cards[j] = card;
+    // Highest rank first; cards of equal rank stay in pool order. Each card
+    // goes after the cards of higher rank and the earlier ones of its rank:
+    // a stable sort without branches on the ranks (and without the buffer
+    // that std::stable_sort allocates).
+    HandCard sorted[handSize];
+    for (int i = 0; i < handSize; ++i) {
+        int place = 0;
+        for (int j = 0; j < handSize; ++j)
+            place += cards[j].rank > cards[i].rank || (cards[j].rank == cards[i].rank && j < i);
+        sorted[place] = cards[i];
     }
+    std::copy(sorted, sorted + handSize, cards);
 
-    std::fill(rankCounts, rankCounts + highestRank + 1, 0);
+    // Cards below rank 1 are no real cards and not counted.
+    quint8 rankCounts[highestRank + 1] = {};
     for (const HandCard &card : cards) {
         if (card.rank > 0)
             ++rankCounts[card.rank];
+    }
+    std::fill(ranksHeld, ranksHeld + handSize + 1, 0);
+    for (const HandCard &card : cards) {
+        if (card.rank > 0)
+            ranksHeld[rankCounts[card.rank]] |= rankBit(card.rank);
     }
     straightTested = false;
     straightResult = false;
@@ -212,11 +224,10 @@ void Candidate::SwapCards(int i, int j)
 
 int Candidate::Contains(int count, int after) const
 {
-    for (int rank = after > 0 ? after + 1 : lowestCountedRank; rank <= highestRank; ++rank) {
-        if (rankCounts[rank] == count)
-            return rank;
-    }
-    return 0;
+    // The lowest rank above `after` (from 2 on) held exactly `count` times.
+    const RankMask above = after > 0 ? ~((rankBit(after) << 1) - 1) : ~RankMask(0);
+    const RankMask ranks = ranksHeld[count] & above;
+    return ranks ? __builtin_ctz(ranks) : 0;
 }
 
 void Candidate::MoveRankToFront(int rank)
@@ -247,28 +258,33 @@ bool enumerateCandidates(const HandPool &pool, const Window &window, BestHand &b
         return HandCard {code, decoded.suit, decoded.rank};
     };
 
-    // Of equal values the later choice wins: it would replace the earlier one in a map keyed by value.
+    // Of equal values the later choice wins: it would replace the earlier one
+    // in a map keyed by value. Each loop decodes its own card.
     const int n = pool.size;
     Candidate candidate;
-    Candidate winner;
+    ScoredHand winner;
     bool found = false;
     for (int i = 0; i < n - 4; ++i) {
+        const HandCard first = card(i);
         for (int j = i + 1; j < n - 3; ++j) {
+            const HandCard second = card(j);
             for (int k = j + 1; k < n - 2; ++k) {
+                const HandCard third = card(k);
                 for (int l = k + 1; l < n - 1; ++l) {
+                    const HandCard fourth = card(l);
+                    const int limitedCount =
+                        pool.isLimited(i) + pool.isLimited(j) + pool.isLimited(k) + pool.isLimited(l);
                     for (int m = l + 1; m < n; ++m) {
-                        const int limitedCount = pool.isLimited(i) + pool.isLimited(j) + pool.isLimited(k) +
-                            pool.isLimited(l) + pool.isLimited(m);
-                        if (!window.allows(limitedCount))
+                        if (!window.allows(limitedCount + pool.isLimited(m)))
                             continue;
-                        candidate.cards[0] = card(i);
-                        candidate.cards[1] = card(j);
-                        candidate.cards[2] = card(k);
-                        candidate.cards[3] = card(l);
+                        candidate.cards[0] = first;
+                        candidate.cards[1] = second;
+                        candidate.cards[2] = third;
+                        candidate.cards[3] = fourth;
                         candidate.cards[4] = card(m);
                         candidate.EvaluateHand();
                         if (!found || candidate.value >= winner.value) {
-                            winner = candidate;
+                            winner = candidate; // the five cards, their category and value
                             found = true;
                         }
                     }

@@ -85,7 +85,7 @@ int bestStrongHand(const HandPool &pool, const HeldRanks &held, quint64 flushes,
  * give the best value. The cards are distinct real cards: a suit holds a
  * rank at most once, a rank is held at most four times.
  */
-inline int bestUnrestricted(const HandPool &pool)
+Q_ALWAYS_INLINE int bestUnrestricted(const HandPool &pool)
 {
     const HeldRanks held(pool.cards);
     const quint64 flushes = flushLanes(suitCounts(pool.cards));
