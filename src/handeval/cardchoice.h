@@ -2,6 +2,7 @@
 #define MARROWICK_HANDEVAL_CARDCHOICE_H
 
 #include "handvalue.h"
+#include "window.h"
 
 namespace Marrowick {
 namespace HandEvaluation {

@@ -1,79 +1,12 @@
 #ifndef MARROWICK_HANDEVAL_HANDPOOL_H
 #define MARROWICK_HANDEVAL_HANDPOOL_H
 
+#include "rankmask.h"
+
 #include <QtCore/QByteArray>
 
 namespace Marrowick {
 namespace HandEvaluation {
-
-// Ranks run from 2 (the two) to 14 (the ace). Sets of ranks are bit masks with
-// bit r for rank r; for straights bit 1 repeats the ace, which also plays low.
-using RankMask = quint32;
-const int highestRank = 14;
-const int handSize = 5;
-
-inline RankMask rankBit(int rank)
-{
-    return RankMask(1) << rank;
-}
-
-/// The highest rank in a non-empty mask.
-inline int highestRankOf(RankMask mask)
-{
-    return 31 - __builtin_clz(mask);
-}
-
-// How many bits each byte has.
-struct ByteBitCounts
-{
-    constexpr ByteBitCounts()
-        : counts()
-    {
-        for (int byte = 1; byte < 256; ++byte)
-            counts[byte] = quint8(counts[byte / 2] + byte % 2);
-    }
-    quint8 counts[256];
-};
-
-inline constexpr ByteBitCounts byteBitCounts;
-
-/// How many ranks a mask holds.
-inline int bitCount(RankMask mask)
-{
-    return byteBitCounts.counts[mask & 0xffu] + byteBitCounts.counts[(mask >> 8) & 0xffu];
-}
-
-/// The mask with the ace (bit 14) repeated at bit 1, for the five-high straight.
-constexpr RankMask withLowAce(RankMask mask)
-{
-    return mask | ((mask >> 13) & 2u);
-}
-
-/// The lowest ranks of every run of five ranks in @p mask (with the ace low at bit 1).
-constexpr RankMask straightStarts(RankMask mask)
-{
-    const RankMask m = withLowAce(mask);
-    return m & (m >> 1) & (m >> 2) & (m >> 3) & (m >> 4);
-}
-
-/// The lowest rank of the highest run of five ranks in @p mask (1: the ace), 0 for none.
-inline int highestStraight(RankMask mask)
-{
-    return highestRankOf(straightStarts(mask) | 1);
-}
-
-// How many of a hand's cards come from the second array: a range of numbers
-// that some choice of cards reaches, every number in between included.
-struct LimitedSpan
-{
-    int least;
-    int most;
-};
-
-inline LimitedSpan operator+(LimitedSpan a, LimitedSpan b)
-{
-    return LimitedSpan {a.least + b.least, a.most + b.most};
-}
 
 // How a card's code decodes (the same arithmetic as Card::fromEncodedChar):
 // the suit number minus 2 and the rank, the ace counting 14.
@@ -214,13 +147,6 @@ struct HandPool
     }
     int rankCount(int rank) const { return lanesHolding(cards, rank); }
     int rankLimitedCount(int rank) const { return lanesHolding(limitedCards, rank); }
-    /// The numbers of limited cards among @p count cards of @p rank.
-    LimitedSpan limitedSpan(int rank, int count) const
-    {
-        const int limited = rankLimitedCount(rank);
-        const int free = rankCount(rank) - limited;
-        return LimitedSpan {qMax(0, count - free), qMin(count, limited)};
-    }
     /// The @p k-th latest card of @p rank (0: the latest).
     char latestCode(int rank, int k) const { return char(latestCodes[rank] >> (8 * k)); }
     /// The position of a card of the pool, found by looking: only rare cases need it.
@@ -253,34 +179,6 @@ inline quint64 flushLanes(quint64 counts)
 {
     return (counts + 0x000b000b000b000bu) & 0x0010001000100010u;
 }
-
-/**
- * The window on the number of limited cards, narrowed to the numbers that
- * five cards of the pool can have at all: at least 5 - (free cards), at most
- * the number of limited cards. Empty when no choice of five cards fits.
- */
-struct Window
-{
-    Window(const HandPool &pool, int minLimited, int maxLimited)
-    {
-        const int fewestPossible = qMax(0, handSize - pool.freeCount);
-        const int mostPossible = qMin(handSize, pool.size - pool.freeCount);
-        least = qMax(minLimited, fewestPossible);
-        most = qMin(maxLimited, mostPossible);
-        binding = least > fewestPossible || most < mostPossible;
-    }
-
-    bool isEmpty() const { return least > most; }
-    bool allows(int limitedCount) const { return limitedCount >= least && limitedCount <= most; }
-    /// Whether some number in @p span lies in the window.
-    bool meets(LimitedSpan span) const { return span.least <= most && span.most >= least; }
-    /// Whether every number in @p span lies in the window.
-    bool holds(LimitedSpan span) const { return span.least >= least && span.most <= most; }
-
-    int least;
-    int most;
-    bool binding; ///< the window excludes some choice of five cards of the pool
-};
 
 } // namespace HandEvaluation
 } // namespace Marrowick

@@ -2,7 +2,7 @@
 #define MARROWICK_HANDEVAL_HANDVALUE_H
 
 #include "evalhand.h"
-#include "handpool.h"
+#include "rankmask.h"
 
 namespace Marrowick {
 namespace HandEvaluation {

@@ -1,6 +1,7 @@
 #ifndef MARROWICK_HANDEVAL_UNRESTRICTEDSEARCH_H
 #define MARROWICK_HANDEVAL_UNRESTRICTEDSEARCH_H
 
+#include "handpool.h"
 #include "handvalue.h"
 
 namespace Marrowick {

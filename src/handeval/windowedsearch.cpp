@@ -67,7 +67,7 @@ private:
             const int four = highestRankOf(fours);
             fours ^= rankBit(four);
             int ranks[handSize] = {four, four, four, four, 0};
-            if (takeSingles(held.once & ~rankBit(four), pool.limitedSpan(four, 4), 1, ranks + 4))
+            if (takeSingles(held.once & ~rankBit(four), limitedSpan(pool, four, 4), 1, ranks + 4))
                 return found(EvalHand::FourOfAKind, ranks, value);
         }
         return false;
@@ -81,7 +81,7 @@ private:
             for (RankMask twos = held.twice & ~rankBit(three); twos;) {
                 const int two = highestRankOf(twos);
                 twos ^= rankBit(two);
-                if (window.meets(pool.limitedSpan(three, 3) + pool.limitedSpan(two, 2))) {
+                if (window.meets(limitedSpan(pool, three, 3) + limitedSpan(pool, two, 2))) {
                     const int ranks[handSize] = {three, three, three, two, two};
                     return found(EvalHand::FullHouse, ranks, value);
                 }
@@ -133,7 +133,7 @@ private:
             const int three = highestRankOf(threes);
             threes ^= rankBit(three);
             int ranks[handSize] = {three, three, three, 0, 0};
-            if (takeSingles(held.once & ~rankBit(three), pool.limitedSpan(three, 3), 2, ranks + 3))
+            if (takeSingles(held.once & ~rankBit(three), limitedSpan(pool, three, 3), 2, ranks + 3))
                 return found(EvalHand::ThreeOfAKind, ranks, value);
         }
         return false;
@@ -149,7 +149,7 @@ private:
                 lows ^= rankBit(low);
                 int ranks[handSize] = {high, high, low, low, 0};
                 if (takeSingles(held.once & ~rankBit(high) & ~rankBit(low),
-                                pool.limitedSpan(high, 2) + pool.limitedSpan(low, 2), 1, ranks + 4))
+                                limitedSpan(pool, high, 2) + limitedSpan(pool, low, 2), 1, ranks + 4))
                     return found(EvalHand::TwoPair, ranks, value);
             }
         }
@@ -162,7 +162,7 @@ private:
             const int two = highestRankOf(twos);
             twos ^= rankBit(two);
             int ranks[handSize] = {two, two, 0, 0, 0};
-            if (takeSingles(held.once & ~rankBit(two), pool.limitedSpan(two, 2), 3, ranks + 2))
+            if (takeSingles(held.once & ~rankBit(two), limitedSpan(pool, two, 2), 3, ranks + 2))
                 return found(EvalHand::Pair, ranks, value);
         }
         return false;

@@ -1,7 +1,7 @@
 #ifndef MARROWICK_HANDEVAL_WINDOWEDSEARCH_H
 #define MARROWICK_HANDEVAL_WINDOWEDSEARCH_H
 
-#include "handpool.h"
+#include "window.h"
 
 namespace Marrowick {
 namespace HandEvaluation {
