@@ -42,7 +42,7 @@ void chooseWithinWindow(const HandPool &pool, const Window &window, int value, q
  * latest card back. The pair of a full house is not moved: its earlier card
  * comes first.
  */
-const quint32 occurrences[] = {
+inline constexpr quint32 occurrences[] = {
     0x00000, // HighCard
     0x00010, // Pair: 0, 1, then single cards
     0x01010, // TwoPair: 0, 1, 0, 1, 0
