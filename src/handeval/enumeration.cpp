@@ -22,7 +22,7 @@ struct ScoredHand
     int value = 0;
 };
 
-// One choice of five cards, scored the reference way: sorted by rank,
+// One choice of five cards, scored as the evaluator is defined: sorted by rank,
 // counted, and named by the chain of predicates from royal flush down; a
 // predicate that answers yes leaves the cards in reading order.
 class Candidate : public ScoredHand
