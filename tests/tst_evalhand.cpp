@@ -1,15 +1,61 @@
+#include "evalhandcomparison.h"
+#include "evalhandinputs.h"
+
 #include <marrowick/card.h>
 #include <marrowick/evalhand.h>
 
 #include <QtTest/QtTest>
 
+#include <atomic>
 #include <climits>
+#include <cstdlib>
 #include <unordered_set>
+
+#if !defined(__SANITIZE_ADDRESS__)
+// Every allocation of this program passes through here and is counted; the
+// sanitizer build has allocators of its own, and skips the test that counts.
+extern "C" {
+void *__libc_malloc(size_t size);
+void *__libc_calloc(size_t count, size_t size);
+void *__libc_realloc(void *pointer, size_t size);
+void __libc_free(void *pointer);
+}
+
+namespace {
+std::atomic<long> allocations {0};
+}
+
+extern "C" void *malloc(size_t size) noexcept
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_malloc(size);
+}
+
+extern "C" void *calloc(size_t count, size_t size) noexcept
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_calloc(count, size);
+}
+
+extern "C" void *realloc(void *pointer, size_t size) noexcept
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_realloc(pointer, size);
+}
+
+extern "C" void free(void *pointer) noexcept
+{
+    __libc_free(pointer);
+}
+#endif
 
 using Marrowick::Card;
 using Marrowick::EvalHand;
 
 Q_DECLARE_METATYPE(EvalHand::handType)
+
+using MakeInput = EvalHandInput (EvalHandInputs::*)();
+Q_DECLARE_METATYPE(MakeInput)
 
 namespace {
 
@@ -87,6 +133,12 @@ private Q_SLOTS:
     void laterCandidateWinsTies();
     void objectsAreIndependent();
     void everyFiveCardHand();
+    void everyFiveCardHandMatchesTheModel();
+    void randomInputsMatchTheModel_data();
+    void randomInputsMatchTheModel();
+    void everyByteMatchesTheModel();
+    void outputsInOneArray();
+    void noAllocationOnceTheArraysHeldAHand();
     void typeNames_data();
     void typeNames();
 };
@@ -373,6 +425,125 @@ void TestEvalHand::everyFiveCardHand()
         distinct += int(values[category].size());
     }
     QCOMPARE(distinct, 7462);
+}
+
+void TestEvalHand::everyFiveCardHandMatchesTheModel()
+{
+    EvalHandComparison comparison;
+    EvalHandInput input;
+    input.cards = QByteArray(5, 0);
+    char *code = input.cards.data();
+    for (code[0] = 1; code[0] <= 52; ++code[0]) {
+        for (code[1] = code[0] + 1; code[1] <= 52; ++code[1]) {
+            for (code[2] = code[1] + 1; code[2] <= 52; ++code[2]) {
+                for (code[3] = code[2] + 1; code[3] <= 52; ++code[3]) {
+                    for (code[4] = code[3] + 1; code[4] <= 52; ++code[4]) {
+                        const QString difference = comparison.compare(input);
+                        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+                    }
+                }
+            }
+        }
+    }
+}
+
+void TestEvalHand::randomInputsMatchTheModel_data()
+{
+    QTest::addColumn<MakeInput>("make");
+    QTest::addColumn<int>("calls");
+
+    QTest::newRow("hold'em deals") << MakeInput(&EvalHandInputs::holdem) << 20000;
+    QTest::newRow("Omaha deals") << MakeInput(&EvalHandInputs::omaha) << 10000;
+    QTest::newRow("random shapes and windows") << MakeInput(&EvalHandInputs::randomShape) << 10000;
+    QTest::newRow("narrow decks") << MakeInput(&EvalHandInputs::narrowDeck) << 10000;
+    QTest::newRow("arbitrary bytes") << MakeInput(&EvalHandInputs::arbitrary) << 10000;
+}
+
+void TestEvalHand::randomInputsMatchTheModel()
+{
+    QFETCH(MakeInput, make);
+    QFETCH(int, calls);
+
+    EvalHandInputs inputs(20240611);
+    EvalHandComparison comparison;
+    for (int call = 0; call < calls; ++call) {
+        const QString difference = comparison.compare((inputs.*make)());
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+}
+
+void TestEvalHand::everyByteMatchesTheModel()
+{
+    // Each of the 256 bytes among real cards, repeated, and limited.
+    EvalHandComparison comparison;
+    const QByteArray court = cards("sA sK sQ sJ");
+    for (int byte = 0; byte < 256; ++byte) {
+        const QByteArray one(1, char(byte));
+        const EvalHandInput inputs[] = {
+            {one + court, QByteArray(), 0, 0},
+            {QByteArray(5, char(byte)), QByteArray(), 0, 0},
+            {one + one + cards("h2 d2 c9"), one, 0, 1},
+            {court, one + cards("s9 sT"), 1, 2},
+        };
+        for (const EvalHandInput &input : inputs) {
+            const QString difference = comparison.compare(input);
+            QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        }
+    }
+}
+
+void TestEvalHand::outputsInOneArray()
+{
+    // Kickers and cards given as one array: the cards, written last, stay.
+    const QByteArray board = cards("c9 d9 sA hK");
+    const QByteArray hole = cards("c5 h9");
+    EvalHand evaluator;
+    EvalHandModel model;
+    int value = 0;
+    EvalHand::handType type = EvalHand::HighCard;
+    QByteArray both = QByteArrayLiteral("old");
+    QVERIFY(evaluator.Evaluate(board, hole, 0, 2, value, type, both, &both));
+    QByteArray modelBoth = QByteArrayLiteral("old");
+    QVERIFY(model.Evaluate(board, hole, 0, 2, value, type, modelBoth, &modelBoth));
+    QCOMPARE(both, modelBoth);
+    QCOMPARE(both, cards("h9 d9 c9 sA hK"));
+}
+
+void TestEvalHand::noAllocationOnceTheArraysHeldAHand()
+{
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("The sanitizer's allocator is not counted");
+#else
+    EvalHandInputs make(7);
+    std::vector<EvalHandInput> inputs;
+    for (int i = 0; i < 300; ++i) {
+        inputs.push_back(make.holdem());
+        inputs.push_back(make.omaha());
+        inputs.push_back(make.randomShape());
+        inputs.push_back(make.narrowDeck());
+        inputs.push_back(make.arbitrary());
+    }
+
+    EvalHand evaluator;
+    int value = 0;
+    EvalHand::handType type = EvalHand::HighCard;
+    QByteArray kickers;
+    QByteArray bestCards;
+    for (const EvalHandInput &input : inputs) {
+        evaluator.Evaluate(input.cards, input.limitedCards, input.minLimited, input.maxLimited, value, type, kickers,
+                           &bestCards);
+    }
+
+    // The kickers change size from call to call; every fifth call wants no cards.
+    const long before = allocations.load();
+    int calls = 0;
+    for (const EvalHandInput &input : inputs) {
+        evaluator.Evaluate(input.cards, input.limitedCards, input.minLimited, input.maxLimited, value, type, kickers,
+                           ++calls % 5 ? &bestCards : nullptr);
+    }
+    const long during = allocations.load() - before;
+    QCOMPARE(during, 0L);
+#endif
 }
 
 void TestEvalHand::typeNames_data()

@@ -1,8 +1,35 @@
 #include "evalhand.h"
 
-#include "cards/card.h"
+#include "cardchoice.h"
+#include "enumeration.h"
+#include "unrestrictedsearch.h"
+#include "windowedsearch.h"
+
+#include <QtCore/QString>
+#include <QtCore/QtEndian>
+
+#include <cstring>
+
+// What the evaluator reports is defined by an enumeration: every choice of
+// five cards in lexicographic order of positions, skipped when its number of
+// limited cards lies outside the window, sorted and categorised by the chain
+// of predicates from royal flush down, packed into a value; the highest
+// value wins, and of equal values the choice enumerated last.
+//
+// Pools of anything but distinct real cards are evaluated by that very
+// enumeration (enumeration.h). For the pools games use, the result is
+// derived without enumerating, in steps that each have an exact
+// counterpart in the enumeration:
+//  1. the best value, by a search over the ranks held, category by category
+//     (unrestrictedsearch.h when the window excludes no choice,
+//     windowedsearch.h when it does): the value holds the category and the
+//     five ranks in reading order;
+//  2. the choice enumerated last among those of that value, and the order in
+//     which the predicates leave its cards (cardchoice.h).
 
 namespace Marrowick {
+
+using namespace HandEvaluation;
 
 EvalHand::EvalHand() = default;
 EvalHand::EvalHand(const EvalHand &other) = default;
@@ -12,68 +39,85 @@ EvalHand::~EvalHand() = default;
 bool EvalHand::Evaluate(QByteArray cards, QByteArray limitedCards, int minLimited, int maxLimited, int &value,
                         handType &type, QByteArray &kickers, QByteArray *bestCards)
 {
-    // The ace ranks above the king. A byte decoding beyond the king (57 to
-    // 127) has no rank counter, so it makes the whole call fail.
-    const auto appendCards = [this](const QByteArray &bytes, quint8 limited) {
-        for (const char byte : bytes) {
-            const Card card = Card::fromEncodedChar(byte);
-            const int cardValue = static_cast<signed char>(card.value());
-            const int rank = cardValue == 0 ? 14 : cardValue + 1;
-            if (rank > 14)
-                return false;
-            allCards.push_back(HandCard {byte, qint8(card.suit() - Card::Clubs), qint8(rank), limited});
-        }
-        return true;
-    };
-
-    allCards.clear();
-    if (!appendCards(cards, 0) || !appendCards(limitedCards, 1))
+    // The inputs are only read through constData(): no copy, no detach.
+    HandPool pool;
+    if (!pool.read(cards, limitedCards) || pool.size < handSize)
         return false;
-    const int n = int(allCards.size());
-    if (n < 5)
+    const Window window(pool, minLimited, maxLimited);
+    if (window.isEmpty())
         return false;
 
-    // Every choice of five cards in lexicographic order of their positions.
-    // A later candidate replaces an earlier one of equal value.
-    results.clear();
-    for (int i = 0; i < n - 4; ++i) {
-        for (int j = i + 1; j < n - 3; ++j) {
-            for (int k = j + 1; k < n - 2; ++k) {
-                for (int l = k + 1; l < n - 1; ++l) {
-                    for (int m = l + 1; m < n; ++m) {
-                        current.cards.clear();
-                        current.value = 0;
-                        current.type = HighCard;
-                        current.kickers.clear();
-                        for (const int position : {i, j, k, l, m})
-                            current.cards.push_back(allCards[position]);
-
-                        int limitedCount = 0;
-                        for (const HandCard &card : current.cards)
-                            limitedCount += card.limited;
-                        if (limitedCount < minLimited || limitedCount > maxLimited)
-                            continue;
-
-                        EvaluateHand();
-                        results[current.value] = current;
-                    }
-                }
-            }
-        }
+    BestHand best;
+    if (pool.plain) {
+        if (!window.binding)
+            best.value = bestUnrestricted(pool);
+        else if (!bestWithinWindow(pool, window, best.value))
+            return false;
+        best.type = typeOf(best.value);
+        best.cards = chooseCards(pool, window, best.value);
+        // Every card of a plain pool ranks 2 or more: the kickers are the last cards.
+        const int first = firstKicker(best.type);
+        best.kickers = best.cards >> (8 * first);
+        best.kickerCount = handSize - first;
+    } else if (!enumerateCandidates(pool, window, best)) {
+        return false;
     }
-    if (results.empty())
-        return false;
 
-    const auto best = results.cbegin();
-    value = best->second.value;
-    type = best->second.type;
-    kickers = best->second.kickers;
+    value = best.value;
+    type = best.type;
+    // Written in place, resized only when the size changes: a caller reusing
+    // its arrays causes no allocation. Reserving keeps the buffer of kickers
+    // when a hand has none.
+    if (kickers.size() != best.kickerCount) {
+        kickers.reserve(4);
+        kickers.resize(best.kickerCount);
+    }
+    if (best.kickerCount > 0) {
+        // Four stores, each inside the array: past the last kicker the index
+        // stays on it. No branch on the count.
+        char *kicker = kickers.data();
+        const int last = best.kickerCount - 1;
+        kicker[0] = codeAt(best.kickers, 0);
+        kicker[qMin(1, last)] = codeAt(best.kickers, qMin(1, last));
+        kicker[qMin(2, last)] = codeAt(best.kickers, qMin(2, last));
+        kicker[qMin(3, last)] = codeAt(best.kickers, qMin(3, last));
+    }
     if (bestCards) {
-        bestCards->clear();
-        for (const HandCard &card : best->second.cards)
-            bestCards->append(card.code);
+        if (bestCards->size() != handSize)
+            bestCards->resize(handSize);
+        char *card = bestCards->data();
+        const quint32 firstFour = qToLittleEndian(quint32(best.cards));
+        std::memcpy(card, &firstFour, 4);
+        card[4] = codeAt(best.cards, 4);
     }
     return true;
+}
+
+QString EvalHand::typeName(handType type)
+{
+    switch (type) {
+    case RoyalFlush:
+        return QStringLiteral("Royal flush");
+    case StraightFlush:
+        return QStringLiteral("Straight flush");
+    case FourOfAKind:
+        return QStringLiteral("Four of a kind");
+    case FullHouse:
+        return QStringLiteral("Full house");
+    case Flush:
+        return QStringLiteral("Flush");
+    case Straight:
+        return QStringLiteral("Straight");
+    case ThreeOfAKind:
+        return QStringLiteral("Three of a kind");
+    case TwoPair:
+        return QStringLiteral("Two pair");
+    case Pair:
+        return QStringLiteral("Pair");
+    case HighCard:
+        return QStringLiteral("High card");
+    }
+    return QString();
 }
 
 } // namespace Marrowick

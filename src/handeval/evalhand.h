@@ -3,14 +3,8 @@
 
 #include "marrowick_export.h"
 
-#include <QtCore/QByteArray>
-
-#include <deque>
-#include <functional>
-#include <map>
-#include <vector>
-
 QT_BEGIN_NAMESPACE
+class QByteArray;
 class QString;
 QT_END_NAMESPACE
 
@@ -43,12 +37,16 @@ namespace Marrowick {
  * the order of the reported cards. The reported cards come grouped: the four,
  * three or two cards of a kind first (the higher pair first for two pairs),
  * the other cards by falling rank, and the ace of a five-high straight last.
- * Of several equally strong hands the one whose cards come last in the order
- * of the pool is reported.
+ * Of several equally strong hands the one reported is the last in the
+ * lexicographic order of the cards' positions in the pool (the first array,
+ * then the second): the one whose earliest card comes latest, then its second
+ * earliest, and so on.
  *
- * An EvalHand keeps the working state of its last call; every call starts
- * afresh, so one object serves any number of calls. Copies are independent.
- * An object must not be used by two threads at once; distinct objects may.
+ * Evaluate keeps nothing from one call to the next, so one object serves any
+ * number of calls, and copies are independent. Once the caller's kickers and
+ * card arrays have held a result, reusing them makes Evaluate allocate
+ * nothing. An object must not be used by two threads at once; distinct
+ * objects may.
  */
 class MARROWICK_EXPORT EvalHand
 {
@@ -67,11 +65,11 @@ public:
         RoyalFlush = 9 ///< ace, king, queen, jack and ten of one suit
     };
 
-    /// An evaluator without working state.
+    /// An evaluator.
     EvalHand();
-    /// An independent copy of @p other's working state.
+    /// A copy of @p other; evaluators keep no state between calls.
     EvalHand(const EvalHand &other);
-    /// Replaces this object's working state with a copy of @p other's.
+    /// Makes this evaluator a copy of @p other.
     EvalHand &operator=(const EvalHand &other);
     ~EvalHand();
 
@@ -91,8 +89,8 @@ public:
      * Returns false, touching no output, when the arrays hold fewer than five
      * cards together, when no hand fits the window, or when a byte is no card
      * code at all: a byte from 57 to 127 decodes beyond the king. Other bytes
-     * take part as Card::fromEncodedChar decodes them: 0 and -1 as aces of a
-     * suit no real card has, 53 to 56 as aces; bytes from -3 down rank below
+     * take part as Card::fromEncodedChar decodes them: 0, -1 and -2 as aces
+     * of suits no real card has, 53 to 56 as aces; bytes from -3 down rank below
      * the two and are never counted in a group nor reported as kickers. A
      * repeated byte counts as two cards.
      */
@@ -101,47 +99,6 @@ public:
 
     /// The category's name for display ("Royal flush", "Pair"...), an empty string for any other number.
     static QString typeName(handType type);
-
-private:
-    struct HandCard
-    {
-        char code; // the byte as the caller passed it
-        qint8 suit; // suit number minus 2: clubs 0 to spades 3
-        qint8 rank; // 2 to 13 for two to king, 14 for the ace
-        quint8 limited; // 1 for a card of the second array
-    };
-
-    struct HandRecord
-    {
-        std::deque<HandCard> cards; // in the order the value reads them
-        int value = 0;
-        handType type = HighCard;
-        QByteArray kickers;
-    };
-
-    void EvaluateHand();
-    bool IsRoyalFlush();
-    bool IsStraightFlush();
-    bool IsFourOfAKind();
-    bool IsFullHouse();
-    bool IsFlush();
-    bool IsStraight();
-    bool IsThreeOfAKind();
-    bool IsTwoPair();
-    bool IsPair();
-    void SwapCards(int i, int j);
-    int Contains(int count, int after) const;
-    int SetHandValue() const;
-    static int ApplyMask(int mask, int value, int shift);
-
-    std::deque<HandCard> allCards;
-    std::map<int, HandRecord, std::greater<int>> results;
-    std::vector<int> rankCounts;
-    HandRecord current;
-    bool straightTested = false;
-    bool straightResult = false;
-    bool flushTested = false;
-    bool flushResult = false;
 };
 
 } // namespace Marrowick

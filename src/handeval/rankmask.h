@@ -1,0 +1,68 @@
+#ifndef MARROWICK_HANDEVAL_RANKMASK_H
+#define MARROWICK_HANDEVAL_RANKMASK_H
+
+#include <QtCore/qglobal.h>
+
+namespace Marrowick {
+namespace HandEvaluation {
+
+// Ranks run from 2 (the two) to 14 (the ace). Sets of ranks are bit masks with
+// bit r for rank r; for straights bit 1 repeats the ace, which also plays low.
+using RankMask = quint32;
+const int highestRank = 14;
+const int handSize = 5;
+
+inline RankMask rankBit(int rank)
+{
+    return RankMask(1) << rank;
+}
+
+/// The highest rank in a non-empty mask.
+inline int highestRankOf(RankMask mask)
+{
+    return 31 - __builtin_clz(mask);
+}
+
+// How many bits each byte has.
+struct ByteBitCounts
+{
+    constexpr ByteBitCounts()
+        : counts()
+    {
+        for (int byte = 1; byte < 256; ++byte)
+            counts[byte] = quint8(counts[byte / 2] + byte % 2);
+    }
+    quint8 counts[256];
+};
+
+inline constexpr ByteBitCounts byteBitCounts;
+
+/// How many ranks a mask holds.
+inline int bitCount(RankMask mask)
+{
+    return byteBitCounts.counts[mask & 0xffu] + byteBitCounts.counts[(mask >> 8) & 0xffu];
+}
+
+/// The mask with the ace (bit 14) repeated at bit 1, for the five-high straight.
+constexpr RankMask withLowAce(RankMask mask)
+{
+    return mask | ((mask >> 13) & 2u);
+}
+
+/// The lowest ranks of every run of five ranks in @p mask (with the ace low at bit 1).
+constexpr RankMask straightStarts(RankMask mask)
+{
+    const RankMask m = withLowAce(mask);
+    return m & (m >> 1) & (m >> 2) & (m >> 3) & (m >> 4);
+}
+
+/// The lowest rank of the highest run of five ranks in @p mask (1: the ace), 0 for none.
+inline int highestStraight(RankMask mask)
+{
+    return highestRankOf(straightStarts(mask) | 1);
+}
+
+} // namespace HandEvaluation
+} // namespace Marrowick
+
+#endif

@@ -1,0 +1,252 @@
+#include "windowedsearch.h"
+
+#include "unrestrictedsearch.h"
+
+namespace Marrowick {
+namespace HandEvaluation {
+
+namespace {
+
+// The search of bestUnrestricted, for a window that excludes some choices:
+// a category counts only when some choice of cards that makes it has an
+// allowed number of limited cards. Whether such a choice exists is decided
+// on numbers, never by trying choices: taking k cards of a rank that has f
+// free and l limited cards takes between max(0, k - f) and min(k, l) limited
+// ones, and every number in between; the spans of independent takes add up.
+class WindowedSearch
+{
+public:
+    WindowedSearch(const HandPool &pool, const Window &window)
+        : pool(pool)
+        , window(window)
+        , held(pool.cards)
+        , freeRanks(pool.ranks(pool.cards & ~pool.limitedCards))
+        , limitedRanks(pool.ranks(pool.limitedCards))
+        , flushes(flushLanes(suitCounts(pool.cards)))
+    { }
+
+    // The first category with an allowed choice is the best: every allowed
+    // choice of a stronger category was looked for first.
+    bool find(int &value) const
+    {
+        return IsStraightFlush(value) || IsFourOfAKind(value) || IsFullHouse(value) || IsFlush(value) ||
+            IsStraight(value) || IsThreeOfAKind(value) || IsTwoPair(value) || IsPair(value) || IsHighCard(value);
+    }
+
+private:
+    bool isFlushSuit(int suit) const { return flushes & (quint64(0x10) << (16 * suit)); }
+
+    bool IsStraightFlush(int &value) const
+    {
+        // Each suit's highest run whose own cards have an allowed number of limited ones.
+        if (!flushes)
+            return false;
+        int best = 0;
+        for (int suit = 0; suit < 4; ++suit) {
+            if (!isFlushSuit(suit))
+                continue;
+            const RankMask limited = withLowAce(pool.suitLimitedRanks(suit));
+            for (RankMask starts = straightStarts(pool.suitRanks(suit)); starts;) {
+                const int lowest = highestRankOf(starts);
+                starts ^= rankBit(lowest);
+                if (window.allows(bitCount(limited & (RankMask(31) << lowest)))) {
+                    best = qMax(best, lowest);
+                    break;
+                }
+            }
+        }
+        if (!best)
+            return false;
+        value = straightValue(best + 4 == highestRank ? EvalHand::RoyalFlush : EvalHand::StraightFlush, best);
+        return true;
+    }
+
+    bool IsFourOfAKind(int &value) const
+    {
+        for (RankMask fours = held.four; fours;) {
+            const int four = highestRankOf(fours);
+            fours ^= rankBit(four);
+            int ranks[handSize] = {four, four, four, four, 0};
+            if (takeSingles(held.once & ~rankBit(four), limitedSpan(pool, four, 4), 1, ranks + 4))
+                return found(EvalHand::FourOfAKind, ranks, value);
+        }
+        return false;
+    }
+
+    bool IsFullHouse(int &value) const
+    {
+        for (RankMask threes = held.thrice; threes;) {
+            const int three = highestRankOf(threes);
+            threes ^= rankBit(three);
+            for (RankMask twos = held.twice & ~rankBit(three); twos;) {
+                const int two = highestRankOf(twos);
+                twos ^= rankBit(two);
+                if (window.meets(limitedSpan(pool, three, 3) + limitedSpan(pool, two, 2))) {
+                    const int ranks[handSize] = {three, three, three, two, two};
+                    return found(EvalHand::FullHouse, ranks, value);
+                }
+            }
+        }
+        return false;
+    }
+
+    bool IsFlush(int &value) const
+    {
+        // No allowed straight flush exists, so no allowed five of a suit is one.
+        if (!flushes)
+            return false;
+        int best = 0;
+        for (int suit = 0; suit < 4; ++suit) {
+            int ranks[handSize];
+            const RankMask limited = pool.suitLimitedRanks(suit);
+            const RankMask all = pool.suitRanks(suit);
+            if (isFlushSuit(suit) && takeSingles(all, all & ~limited, limited, LimitedSpan {0, 0}, handSize, ranks))
+                best = qMax(best, SetHandValue(EvalHand::Flush, ranks));
+        }
+        if (!best)
+            return false;
+        value = best;
+        return true;
+    }
+
+    bool IsStraight(int &value) const
+    {
+        // One card of each rank of the run: a rank without a free card gives a
+        // limited one, a rank with a limited card may.
+        const RankMask free = withLowAce(freeRanks);
+        const RankMask limited = withLowAce(limitedRanks);
+        for (RankMask starts = straightStarts(held.once); starts;) {
+            const int lowest = highestRankOf(starts);
+            starts ^= rankBit(lowest);
+            const RankMask run = RankMask(31) << lowest;
+            if (window.meets(LimitedSpan {bitCount(run & ~free), bitCount(run & limited)})) {
+                value = straightValue(EvalHand::Straight, lowest);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool IsThreeOfAKind(int &value) const
+    {
+        for (RankMask threes = held.thrice; threes;) {
+            const int three = highestRankOf(threes);
+            threes ^= rankBit(three);
+            int ranks[handSize] = {three, three, three, 0, 0};
+            if (takeSingles(held.once & ~rankBit(three), limitedSpan(pool, three, 3), 2, ranks + 3))
+                return found(EvalHand::ThreeOfAKind, ranks, value);
+        }
+        return false;
+    }
+
+    bool IsTwoPair(int &value) const
+    {
+        for (RankMask highs = held.twice; highs;) {
+            const int high = highestRankOf(highs);
+            highs ^= rankBit(high);
+            for (RankMask lows = highs; lows;) {
+                const int low = highestRankOf(lows);
+                lows ^= rankBit(low);
+                int ranks[handSize] = {high, high, low, low, 0};
+                if (takeSingles(held.once & ~rankBit(high) & ~rankBit(low),
+                                limitedSpan(pool, high, 2) + limitedSpan(pool, low, 2), 1, ranks + 4))
+                    return found(EvalHand::TwoPair, ranks, value);
+            }
+        }
+        return false;
+    }
+
+    bool IsPair(int &value) const
+    {
+        for (RankMask twos = held.twice; twos;) {
+            const int two = highestRankOf(twos);
+            twos ^= rankBit(two);
+            int ranks[handSize] = {two, two, 0, 0, 0};
+            if (takeSingles(held.once & ~rankBit(two), limitedSpan(pool, two, 2), 3, ranks + 2))
+                return found(EvalHand::Pair, ranks, value);
+        }
+        return false;
+    }
+
+    bool IsHighCard(int &value) const
+    {
+        int ranks[handSize];
+        return takeSingles(held.once, LimitedSpan {0, 0}, handSize, ranks) && found(EvalHand::HighCard, ranks, value);
+    }
+
+    static bool found(EvalHand::handType type, const int (&ranks)[handSize], int &value)
+    {
+        value = SetHandValue(type, ranks);
+        return true;
+    }
+
+    bool takeSingles(RankMask candidates, LimitedSpan taken, int count, int *ranks) const
+    {
+        return count == 1 ? takeSingle(candidates, taken, ranks[0])
+                          : takeSingles(candidates, freeRanks, limitedRanks, taken, count, ranks);
+    }
+
+    // takeSingles for one card: the highest rank whose free or limited card
+    // brings the taken cards into the window.
+    bool takeSingle(RankMask candidates, LimitedSpan taken, int &rank) const
+    {
+        const RankMask allowed =
+            (window.meets(taken) ? freeRanks : 0) | (window.meets(taken + LimitedSpan {1, 1}) ? limitedRanks : 0);
+        if (!(candidates & allowed))
+            return false;
+        rank = highestRankOf(candidates & allowed);
+        return true;
+    }
+
+    // Takes @p count cards of distinct ranks among @p candidates, one card per
+    // rank, beside cards already taken with @p taken limited ones, so that the
+    // ranks are as high as possible in order: the highest rank that still lets
+    // the lower ranks complete an allowed hand, then the next, and so on.
+    // @p free and @p limited are the ranks with a free, with a limited card.
+    bool takeSingles(RankMask candidates, RankMask free, RankMask limited, LimitedSpan taken, int count,
+                     int *ranks) const
+    {
+        free &= candidates;
+        limited &= candidates;
+        // The candidates not yet passed: how many, how many with a free, with a limited card.
+        int leftFree = bitCount(free);
+        int leftLimited = bitCount(limited);
+        int picked = 0;
+        for (int left = bitCount(candidates); picked < count && left >= count - picked; --left) {
+            const int rank = highestRankOf(candidates);
+            const RankMask bit = rankBit(rank);
+            candidates ^= bit;
+            const bool hasFree = free & bit;
+            const bool hasLimited = limited & bit;
+            leftFree -= hasFree;
+            leftLimited -= hasLimited;
+
+            // Taking this rank, the lower ranks give the other cards, as many
+            // free or limited ones as they hold.
+            const LimitedSpan with = taken + LimitedSpan {hasFree ? 0 : 1, hasLimited ? 1 : 0};
+            const int rest = count - picked - 1;
+            if (window.meets(with + LimitedSpan {qMax(0, rest - leftFree), qMin(rest, leftLimited)})) {
+                ranks[picked++] = rank;
+                taken = with;
+            }
+        }
+        return picked == count;
+    }
+
+    const HandPool &pool;
+    const Window &window;
+    const HeldRanks held;
+    const RankMask freeRanks;
+    const RankMask limitedRanks;
+    const quint64 flushes;
+};
+
+} // namespace
+
+bool bestWithinWindow(const HandPool &pool, const Window &window, int &value)
+{
+    return WindowedSearch(pool, window).find(value);
+}
+
+} // namespace HandEvaluation
+} // namespace Marrowick
