@@ -49,25 +49,25 @@ namespace Marrowick {
  *
  * Not thread-safe: call it from the application's main thread only.
  */
-class LocalResources
+class MARROWICK_EXPORT LocalResources
 {
 public:
     /// Destroyed by the library together with the application object; a host never holds an instance.
     ~LocalResources();
 
     /// A copy of the search paths, in the order in which they are tried.
-    MARROWICK_EXPORT static QStringList searchPaths();
+    static QStringList searchPaths();
     /**
      * Makes @p paths the search paths, taken as they are: same order,
      * duplicates and empty strings kept, no separator added. Empties the cache.
      */
-    MARROWICK_EXPORT static void setSearchPaths(const QStringList &paths);
+    static void setSearchPaths(const QStringList &paths);
     /**
      * Puts @p path in front of the search paths, so that its files hide
      * same-named files under the older paths; a path already in the list is
      * added once more. Empties the cache.
      */
-    MARROWICK_EXPORT static void addSearchPath(const QString &path);
+    static void addSearchPath(const QString &path);
 
     /**
      * The resource @p name as a value of @p type: for QVariant::String the
@@ -79,7 +79,7 @@ public:
      * warning), for any other type, and for a file that does not load as a
      * picture; none of these is cached.
      */
-    MARROWICK_EXPORT static QVariant resource(const QString &name, QVariant::Type type);
+    static QVariant resource(const QString &name, QVariant::Type type);
     /**
      * The file name under which the resource @p name was found. A name not
      * yet cached is looked up with resource(name, type) first, which caches
@@ -87,13 +87,13 @@ public:
      * value (even when the file was too large to be cached). Returns an empty,
      * non-null string otherwise.
      */
-    MARROWICK_EXPORT static QString resourcePath(const QString &name, QVariant::Type type);
+    static QString resourcePath(const QString &name, QVariant::Type type);
     /**
      * The pixmap of the resource @p name, looked up as with
      * resource(name, QVariant::Pixmap). A null pixmap when there is none,
      * also when the name is cached with a value that is not a pixmap.
      */
-    MARROWICK_EXPORT static QPixmap resourcePixmap(const QString &name);
+    static QPixmap resourcePixmap(const QString &name);
 
 private:
     struct Private;
