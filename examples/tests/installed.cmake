@@ -2,18 +2,7 @@
 # example programs from there: they must find the library and the deck
 # relative to themselves, wherever the prefix is.
 
-file(REMOVE_RECURSE ${WORK_DIR})
-set(prefix ${WORK_DIR}/prefix)
-
-function(run_step)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "Step failed (${result}): ${ARGN}\n${out}\n${err}")
-    endif()
-    set(step_output "${out}" PARENT_SCOPE)
-endfunction()
-
-run_step(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScratchInstall.cmake)
 
 foreach(installed bin/marrowick-showdown bin/marrowick-table share/marrowick/marrowick-deck.svg)
     if(NOT EXISTS ${prefix}/${installed})

@@ -1,18 +1,7 @@
 # Installs the build in BUILD_DIR into a scratch prefix, then builds and runs
 # the host project in HOST_SOURCE_DIR against that prefix only.
 
-file(REMOVE_RECURSE ${WORK_DIR})
-set(prefix ${WORK_DIR}/prefix)
-
-function(run_step)
-    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "Step failed (${result}): ${ARGN}\n${out}\n${err}")
-    endif()
-    set(step_output "${out}" PARENT_SCOPE)
-endfunction()
-
-run_step(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScratchInstall.cmake)
 
 foreach(installed
         include/marrowick/card.h
