@@ -3,7 +3,8 @@
 # examples needs, when any of them is missing. Run as root (or with sudo).
 set -euo pipefail
 
-packages=(cmake g++ make pkg-config qtbase5-dev libqt5svg5-dev)
+# fonts-dejavu-core: the card table draws its labels with the offscreen platform too.
+packages=(cmake g++ make pkg-config qtbase5-dev libqt5svg5-dev fonts-dejavu-core)
 
 missing=()
 for package in "${packages[@]}"; do
