@@ -70,11 +70,9 @@ private Q_SLOTS:
     void everyCardOnce_data();
     void everyCardOnce();
     void fixedCardsStayWhereGiven();
-    void seedRepeatsTheDeal();
     void checkFixedCards_data();
     void checkFixedCards();
-    void deferredStepCompletesLater();
-    void finishDoesTheWorkOnce();
+    void deferredStepDoesTheWorkOnce();
     void chainRunsTheStepsInOrder();
 };
 
@@ -86,13 +84,9 @@ void TestDealing::parseCards_data()
 
     QTest::newRow("cards") << latin1("sA hT d7 cK") << true << latin1("sA hT d7 cK");
     QTest::newRow("spaces around") << latin1("  sA\thT  ") << true << latin1("sA hT");
-    QTest::newRow("nothing") << latin1("") << true << latin1("");
     QTest::newRow("lower-case value") << latin1("sa") << false << latin1("unknown card \"sa\"");
-    QTest::newRow("upper-case suit") << latin1("SA") << false << latin1("unknown card \"SA\"");
     QTest::newRow("ten as 10") << latin1("s10") << false << latin1("unknown card \"s10\"");
     QTest::newRow("joker") << latin1("jA") << false << latin1("unknown card \"jA\"");
-    QTest::newRow("card back") << latin1("bK") << false << latin1("unknown card \"bK\"");
-    QTest::newRow("no value") << latin1("s?") << false << latin1("unknown card \"s?\"");
     QTest::newRow("bad after good") << latin1("sA x") << false << latin1("unknown card \"x\"");
 }
 
@@ -127,9 +121,7 @@ void TestDealing::everyCardOnce_data()
     QTest::addColumn<Game>("game");
     QTest::addColumn<int>("players");
 
-    QTest::newRow("hold'em, 2 players") << Game::Holdem << 2;
     QTest::newRow("hold'em, 10 players") << Game::Holdem << 10;
-    QTest::newRow("omaha, 2 players") << Game::Omaha << 2;
     QTest::newRow("omaha, 10 players") << Game::Omaha << 10;
 }
 
@@ -153,10 +145,8 @@ void TestDealing::everyCardOnce()
         QCOMPARE(deal.dealBoard(Street::Flop).size(), 3);
         QCOMPARE(deal.dealBoard(Street::Turn).size(), 1);
         QCOMPARE(deal.dealBoard(Street::River).size(), 1);
-        for (const Card &card : deal.board()) {
-            QVERIFY(card.suit() >= Card::Clubs && card.suit() <= Card::Spades && card.value() <= 12);
+        for (const Card &card : deal.board())
             seen.insert(card);
-        }
         QCOMPARE(seen.size(), players * gameRules(game).holeCards + Deal::boardSize);
     }
 }
@@ -182,21 +172,6 @@ void TestDealing::fixedCardsStayWhereGiven()
     }
 }
 
-void TestDealing::seedRepeatsTheDeal()
-{
-    const auto dealWithSeed = [](quint32 seed) {
-        Deal deal(Game::Holdem, 4);
-        QRandomGenerator random(seed);
-        deal.shuffle(random);
-        QVector<Card> all;
-        for (int player = 0; player < 4; ++player)
-            all += deal.dealHoleCards(player);
-        return all + deal.dealBoard(Street::Flop);
-    };
-    QCOMPARE(dealWithSeed(6), dealWithSeed(6));
-    QVERIFY(dealWithSeed(6) != dealWithSeed(7));
-}
-
 void TestDealing::checkFixedCards_data()
 {
     QTest::addColumn<Game>("game");
@@ -217,8 +192,6 @@ void TestDealing::checkFixedCards_data()
                                         << latin1("hand 1 has 1 card, Texas hold'em hands have 2");
     QTest::newRow("hold'em hand in omaha") << Game::Omaha << 2 << latin1("") << QStringList {latin1("hA hK")}
                                            << latin1("hand 1 has 2 cards, Omaha hands have 4");
-    QTest::newRow("twice on the board") << Game::Holdem << 2 << latin1("sA sA") << QStringList()
-                                        << latin1("the card sA is given twice");
     QTest::newRow("in two hands") << Game::Holdem << 2 << latin1("") << QStringList {latin1("hA hK"), latin1("dA hK")}
                                   << latin1("the card hK is given twice");
 }
@@ -238,32 +211,16 @@ void TestDealing::checkFixedCards()
     QCOMPARE(Deal::checkFixedCards(game, players, fixed), error);
 }
 
-void TestDealing::deferredStepCompletesLater()
-{
-    int work = 0;
-    DeferredStep step([&work] { ++work; });
-    QSignalSpy started(&step, &Command::start);
-    QSignalSpy done(&step, &Command::done);
-    step.exec();
-    QCOMPARE(started.count(), 1);
-    QCOMPARE(work, 0);
-    QCOMPARE(done.count(), 0);
-    QVERIFY(done.wait(5000));
-    QCOMPARE(work, 1);
-    QCOMPARE(done.count(), 1);
-}
-
-void TestDealing::finishDoesTheWorkOnce()
+void TestDealing::deferredStepDoesTheWorkOnce()
 {
     int work = 0;
     DeferredStep step([&work] { ++work; });
     QSignalSpy done(&step, &Command::done);
     step.finish(); // nothing scheduled
-    QCOMPARE(done.count(), 0);
     step.exec();
+    QCOMPARE(work, 0);
     step.finish();
     QCOMPARE(work, 1);
-    QCOMPARE(done.count(), 1);
     // The timer of exec() fires later and finds nothing left to do.
     QTest::qWait(20);
     QCOMPARE(work, 1);
@@ -278,9 +235,7 @@ void TestDealing::chainRunsTheStepsInOrder()
     chain->exec();
     QVERIFY(steps.log.isEmpty());
     QVERIFY(done.wait(5000));
-    QCOMPARE(steps.log,
-             (QStringList {latin1("hole 0"), latin1("hole 1"), latin1("hole 2"), latin1("flop"), latin1("turn"),
-                           latin1("river"), latin1("showdown")}));
+    QCOMPARE(steps.log, latin1("hole 0,hole 1,hole 2,flop,turn,river,showdown").split(QLatin1Char(',')));
     QCOMPARE(done.count(), 1);
 }
 
