@@ -3,6 +3,14 @@
 
 #include <marrowick/commandlineoptions.h>
 
+// How reading a program's setup from its options ended.
+enum class SetupOutcome {
+    Run, ///< the setup is complete
+    HelpRequested, ///< -h or -help: the help has been printed
+    BadOption, ///< an unknown option or a missing value: the help has been printed
+    BadValue ///< a value that cannot be used: the error says why
+};
+
 // Helpers for the option tables of the example programs.
 namespace OptionValues {
 

@@ -2,6 +2,7 @@
 #define MARROWICK_SHOWDOWN_SHOWDOWNSETUP_H
 
 #include "deal.h"
+#include "optionvalues.h"
 
 #include <QtCore/QString>
 
@@ -14,13 +15,6 @@ struct ShowdownSetup
     quint32 seed = 0;
     int deals = 0;
     Deal::FixedCards fixed;
-};
-
-enum class SetupOutcome {
-    Run, ///< the setup is complete
-    HelpRequested, ///< -h or -help: the help has been printed
-    BadOption, ///< an unknown option or a missing value: the help has been printed
-    BadValue ///< a value that cannot be used: the error says why
 };
 
 // Reads the command line, the settings store and the defaults into @p setup.

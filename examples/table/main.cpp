@@ -48,13 +48,13 @@ int main(int argc, char *argv[])
     TableSetup setup;
     QString error;
     switch (readTableSetup(argc, argv, &setup, &error)) {
-    case TableSetupOutcome::HelpRequested:
+    case SetupOutcome::HelpRequested:
         return 0;
-    case TableSetupOutcome::BadOption:
+    case SetupOutcome::BadOption:
         return fail(QStringLiteral("unknown option or missing value; the options are listed above"), 2);
-    case TableSetupOutcome::BadValue:
+    case SetupOutcome::BadValue:
         return fail(error, 2);
-    case TableSetupOutcome::Run:
+    case SetupOutcome::Run:
         break;
     }
 

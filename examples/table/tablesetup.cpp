@@ -40,33 +40,33 @@ public:
 
 } // namespace
 
-TableSetupOutcome readTableSetup(int argc, char *argv[], TableSetup *setup, QString *error)
+SetupOutcome readTableSetup(int argc, char *argv[], TableSetup *setup, QString *error)
 {
     TableOptions options;
     if (!options.parseOptions(argc, argv))
-        return TableSetupOutcome::BadOption;
+        return SetupOutcome::BadOption;
     if (OptionValues::helpRequested(options)) {
         options.help();
-        return TableSetupOutcome::HelpRequested;
+        return SetupOutcome::HelpRequested;
     }
     if (!options.remainingArgs().isEmpty()) {
         *error = QStringLiteral("unexpected argument \"") + options.remainingArgs().first() + QLatin1Char('"');
-        return TableSetupOutcome::BadValue;
+        return SetupOutcome::BadValue;
     }
     qlonglong number = 0;
     if (!OptionValues::readWholeNumber(options, QStringLiteral("players"), Deal::minPlayers, Deal::maxPlayers, &number,
                                        error))
-        return TableSetupOutcome::BadValue;
+        return SetupOutcome::BadValue;
     setup->players = int(number);
     if (options.value<QVariant>(QStringLiteral("seed")).isValid()) {
         if (!OptionValues::readWholeNumber(options, QStringLiteral("seed"), 0, std::numeric_limits<quint32>::max(),
                                            &number, error))
-            return TableSetupOutcome::BadValue;
+            return SetupOutcome::BadValue;
         setup->seed = quint32(number);
     } else {
         setup->seed = QRandomGenerator::global()->generate();
     }
     setup->decksDir = options.value<QString>(QStringLiteral("decks"));
     setup->screenshot = options.value<QString>(QStringLiteral("screenshot"));
-    return TableSetupOutcome::Run;
+    return SetupOutcome::Run;
 }

@@ -1,6 +1,8 @@
 #ifndef MARROWICK_TABLE_TABLESETUP_H
 #define MARROWICK_TABLE_TABLESETUP_H
 
+#include "optionvalues.h"
+
 #include <QtCore/QString>
 
 // What marrowick-table is asked to do.
@@ -12,14 +14,7 @@ struct TableSetup
     QString screenshot; ///< when not empty: deal once, save the table to this PNG file and quit
 };
 
-enum class TableSetupOutcome {
-    Run,
-    HelpRequested, ///< the help has been printed
-    BadOption, ///< an unknown option or a missing value: the help has been printed
-    BadValue ///< the error says why
-};
-
 // Reads the command line, the settings store and the defaults; without -seed the seed is random.
-TableSetupOutcome readTableSetup(int argc, char *argv[], TableSetup *setup, QString *error);
+SetupOutcome readTableSetup(int argc, char *argv[], TableSetup *setup, QString *error);
 
 #endif
