@@ -92,7 +92,8 @@ struct Outcome
     QByteArray bestCards = QByteArrayLiteral("old best cards");
 };
 
-Outcome evaluate(EvalHand &evaluator, const QByteArray &free, const QByteArray &limited, int minLimited, int maxLimited)
+// Takes the evaluator as const: Evaluate keeps no state, and this would not compile if it could not be called so.
+Outcome evaluate(const EvalHand &evaluator, const QByteArray &free, const QByteArray &limited, int minLimited, int maxLimited)
 {
     Outcome outcome;
     outcome.found = evaluator.Evaluate(free, limited, minLimited, maxLimited, outcome.value, outcome.type,
@@ -248,7 +249,7 @@ void TestEvalHand::bestHand()
     QFETCH(QByteArray, kickers);
     QFETCH(QByteArray, bestCards);
 
-    EvalHand evaluator;
+    const EvalHand evaluator;
     const Outcome outcome = evaluate(evaluator, free, limited, minLimited, maxLimited);
     QVERIFY(outcome.found);
     QCOMPARE(int(outcome.type), int(type));
@@ -290,7 +291,7 @@ void TestEvalHand::noHand()
     QFETCH(int, minLimited);
     QFETCH(int, maxLimited);
 
-    EvalHand evaluator;
+    const EvalHand evaluator;
     verifyUntouched(evaluate(evaluator, free, limited, minLimited, maxLimited));
 
     // The next call on the same object is not disturbed by the failure.

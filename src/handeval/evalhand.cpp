@@ -37,7 +37,7 @@ EvalHand &EvalHand::operator=(const EvalHand &other) = default;
 EvalHand::~EvalHand() = default;
 
 bool EvalHand::Evaluate(QByteArray cards, QByteArray limitedCards, int minLimited, int maxLimited, int &value,
-                        handType &type, QByteArray &kickers, QByteArray *bestCards)
+                        handType &type, QByteArray &kickers, QByteArray *bestCards) const
 {
     // The inputs are only read through constData(): no copy, no detach.
     HandPool pool;

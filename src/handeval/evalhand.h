@@ -43,7 +43,8 @@ namespace Marrowick {
  * earliest, and so on.
  *
  * Evaluate keeps nothing from one call to the next, so one object serves any
- * number of calls, and copies are independent. Once the caller's kickers and
+ * number of calls, a const evaluator serves as well, and copies are
+ * independent. Once the caller's kickers and
  * card arrays have held a result, reusing them makes Evaluate allocate
  * nothing. An object must not be used by two threads at once; distinct
  * objects may.
@@ -95,7 +96,7 @@ public:
      * repeated byte counts as two cards.
      */
     bool Evaluate(QByteArray cards, QByteArray limitedCards, int minLimited, int maxLimited, int &value, handType &type,
-                  QByteArray &kickers, QByteArray *bestCards = nullptr);
+                  QByteArray &kickers, QByteArray *bestCards = nullptr) const;
 
     /// The category's name for display ("Royal flush", "Pair"...), an empty string for any other number.
     static QString typeName(handType type);
