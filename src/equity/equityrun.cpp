@@ -1,0 +1,230 @@
+#include "equityrun.h"
+
+#include "randomgenerator.h"
+#include "scorers.h"
+#include "taskrunner.h"
+
+#include <array>
+#include <cmath>
+
+namespace Marrowick {
+namespace Equity {
+
+namespace {
+
+qint64 combinations(int n, int k)
+{
+    if (k < 0 || k > n)
+        return 0;
+    qint64 result = 1;
+    for (int i = 1; i <= k; ++i)
+        result = result * (n - k + i) / i;
+    return result;
+}
+
+// Every board that completes a known prefix, in ascending card order.
+template <class Scorer>
+class BoardWalk
+{
+public:
+    BoardWalk(const Scorer &scorer, const EquityProblem &problem, Tally &tally)
+        : m_scorer(scorer)
+        , m_deck(problem.deck.data())
+        , m_deckSize(int(problem.deck.size()))
+        , m_tally(tally)
+    {
+        std::copy(problem.board.begin(), problem.board.end(), m_cards.begin());
+    }
+
+    void setCard(int depth, int card) { m_cards[size_t(depth)] = card; }
+
+    /// Adds @p left cards from deck position @p start on, at board position @p depth.
+    void walk(int start, int left, int depth, const CardsState &state)
+    {
+        if (left == 0) {
+            leaf(state);
+        } else if (left == 1) {
+            for (int i = start; i < m_deckSize; ++i) {
+                m_cards[size_t(depth)] = m_deck[i];
+                leaf(state.with(m_deck[i]));
+            }
+        } else {
+            for (int i = start; i <= m_deckSize - left; ++i) {
+                m_cards[size_t(depth)] = m_deck[i];
+                walk(i + 1, left - 1, depth + 1, state.with(m_deck[i]));
+            }
+        }
+    }
+
+private:
+    void leaf(const CardsState &state)
+    {
+        m_scorer.score(state, m_cards.data(), m_values.data());
+        m_tally.add(m_values.data());
+    }
+
+    const Scorer &m_scorer;
+    const int *m_deck;
+    int m_deckSize;
+    Tally &m_tally;
+    std::array<int, boardSize> m_cards{};
+    std::array<int, maxPlayers> m_values{};
+};
+
+// Exact: the tasks are the first one or two missing cards, so that threads share the work finely.
+template <class Scorer>
+Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int threads, RunControl &control)
+{
+    const int n = int(problem.deck.size());
+    const int missing = problem.missingBoardCards();
+    const int known = int(problem.board.size());
+    const int prefix = std::min(missing, 2);
+    std::vector<std::array<int, 2>> tasks;
+    if (prefix == 0)
+        tasks.push_back({0, 0});
+    for (int a = 0; prefix >= 1 && a <= n - missing; ++a) {
+        if (prefix == 1)
+            tasks.push_back({a, 0});
+        for (int b = a + 1; prefix == 2 && b <= n - missing + 1; ++b)
+            tasks.push_back({a, b});
+    }
+    control.total = combinations(n, missing);
+    const CardsState base = stateOf(problem.board.data(), known);
+    return runTasks(threads, qint64(tasks.size()), problem.playerCount(), control.cancel,
+                    [&](qint64 task, Tally &tally) {
+                        BoardWalk<Scorer> walk(scorer, problem, tally);
+                        CardsState state = base;
+                        int next = 0;
+                        for (int i = 0; i < prefix; ++i) {
+                            const int position = tasks[size_t(task)][size_t(i)];
+                            walk.setCard(known + i, problem.deck[size_t(position)]);
+                            state = state.with(problem.deck[size_t(position)]);
+                            next = position + 1;
+                        }
+                        walk.walk(next, missing - prefix, known + prefix, state);
+                        control.done += combinations(n - next, missing - prefix);
+                    });
+}
+
+// Monte Carlo deals boards in batches of a fixed size, each batch from its
+// own random stream, so that the boards depend on the seed alone and not on
+// which thread deals which batch.
+const qint64 batchSize = 4096;
+const qint64 batchesPerRound = 64;
+
+template <class Scorer>
+void dealBatch(const Scorer &scorer, const EquityProblem &problem, quint64 seed, qint64 batch, qint64 deals, Tally &tally)
+{
+    RandomGenerator random(seed, quint64(batch));
+    std::array<int, deckSize> deck{};
+    const int n = int(problem.deck.size());
+    std::copy(problem.deck.begin(), problem.deck.end(), deck.begin());
+    const int known = int(problem.board.size());
+    const int missing = problem.missingBoardCards();
+    std::array<int, boardSize> cards{};
+    std::copy(problem.board.begin(), problem.board.end(), cards.begin());
+    const CardsState base = stateOf(cards.data(), known);
+    std::array<int, maxPlayers> values{};
+    for (qint64 deal = 0; deal < deals; ++deal) {
+        CardsState state = base;
+        // A partial shuffle: the first cards of the deck become the board.
+        for (int i = 0; i < missing; ++i) {
+            const int j = i + int(random.below(quint32(n - i)));
+            std::swap(deck[size_t(i)], deck[size_t(j)]);
+            cards[size_t(known + i)] = deck[size_t(i)];
+            state = state.with(deck[size_t(i)]);
+        }
+        scorer.score(state, cards.data(), values.data());
+        tally.add(values.data());
+    }
+}
+
+double largestStandardError(const EquityResult &result)
+{
+    double largest = 0;
+    for (const PlayerEquity &player : result.players)
+        largest = std::max(largest, player.standardError);
+    return largest;
+}
+
+EquityResult resultOf(const Tally &tally, bool exact)
+{
+    EquityResult result;
+    result.exact = exact;
+    result.boards = qint64(tally.boards());
+    const double boards = double(tally.boards());
+    for (int p = 0; p < tally.players(); ++p) {
+        PlayerEquity player;
+        double tie = 0;
+        double share = double(tally.wins(p));
+        double squares = share;
+        for (int sharers = 2; sharers <= tally.players(); ++sharers) {
+            const double splits = double(tally.splits(p, sharers));
+            tie += splits;
+            share += splits / sharers;
+            squares += splits / (sharers * sharers);
+        }
+        if (boards > 0) {
+            player.win = double(tally.wins(p)) / boards;
+            player.tie = tie / boards;
+            player.equity = share / boards;
+        }
+        if (!exact && boards > 1)
+            player.standardError = std::sqrt(std::max(0.0, squares / boards - player.equity * player.equity) / (boards - 1));
+        result.players.append(player);
+    }
+    result.standardError = largestStandardError(result);
+    return result;
+}
+
+template <class Scorer>
+EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem, const RunSettings &settings,
+                              RunControl &control)
+{
+    const bool targeted = settings.targetStandardError > 0;
+    const qint64 limit = settings.trials > 0 ? settings.trials : defaultTrialLimit;
+    const qint64 batches = (limit + batchSize - 1) / batchSize;
+    control.total = targeted ? 0 : limit;
+    Tally tally(problem.playerCount());
+    for (qint64 first = 0; first < batches && !control.cancel;) {
+        const qint64 count = targeted ? std::min(batchesPerRound, batches - first) : batches;
+        tally.merge(runTasks(settings.threads, count, problem.playerCount(), control.cancel,
+                             [&](qint64 task, Tally &own) {
+                                 const qint64 batch = first + task;
+                                 const qint64 deals = std::min(batchSize, limit - batch * batchSize);
+                                 dealBatch(scorer, problem, settings.seed, batch, deals, own);
+                                 control.done += deals;
+                             }));
+        first += count;
+        if (targeted && largestStandardError(resultOf(tally, false)) <= settings.targetStandardError)
+            break;
+    }
+    return resultOf(tally, false);
+}
+
+template <class Scorer>
+EquityResult runWith(const EquityProblem &problem, const RunSettings &settings, RunControl &control)
+{
+    const Scorer scorer(problem);
+    if (settings.trials > 0 || settings.targetStandardError > 0)
+        return dealRandomBoards(scorer, problem, settings, control);
+    return resultOf(countEveryBoard(scorer, problem, settings.threads, control), true);
+}
+
+} // namespace
+
+EquityResult runEquity(const EquityProblem &problem, const RunSettings &settings, RunControl &control)
+{
+    EquityResult result;
+    if (problem.minFromHole == 0 && problem.maxFromHole == problem.holeCount && problem.holeCount <= 2)
+        result = runWith<FreeChoiceScorer>(problem, settings, control);
+    else if (problem.minFromHole == 2 && problem.maxFromHole == 2)
+        result = runWith<TwoHoleScorer>(problem, settings, control);
+    else
+        result = runWith<WindowScorer>(problem, settings, control);
+    result.cancelled = control.cancel;
+    return result;
+}
+
+} // namespace Equity
+} // namespace Marrowick
