@@ -94,3 +94,32 @@ EvalHandInput EvalHandInputs::arbitrary()
     return EvalHandInput {bytes.left(count - limitedCount), bytes.mid(count - limitedCount), minLimited,
                           minLimited + uniform(-2, 6)};
 }
+
+EvalHandInput EvalHandInputs::bigPool()
+{
+    const auto bytesFrom = [this](int count, int low, int high) {
+        QByteArray bytes;
+        for (int i = 0; i < count; ++i)
+            bytes.append(char(uniform(low, high)));
+        return bytes;
+    };
+    const QByteArray belowZero = bytesFrom(uniform(1, 3), -128, -7);
+    QByteArray palette = distinctCards(uniform(2, 10));
+    palette.append(bytesFrom(uniform(0, 3), -2, 0)); // aces of no suit
+    palette.append(bytesFrom(uniform(0, 2), 53, 56)); // aces again
+    palette.append(bytesFrom(uniform(0, 3), -6, -3)); // rank 0
+    palette.append(belowZero);
+    const auto draw = [this](const QByteArray &from, int count) {
+        QByteArray bytes;
+        for (int i = 0; i < count; ++i)
+            bytes.append(from.at(uniform(0, from.size() - 1)));
+        return bytes;
+    };
+
+    const int count = uniform(13, 20);
+    const int limitedCount = uniform(0, count);
+    const int minLimited = uniform(-1, 5);
+    return EvalHandInput {draw(palette, count - limitedCount),
+                          draw(uniform(0, 3) ? palette : belowZero, limitedCount), minLimited,
+                          minLimited + uniform(-1, 5)};
+}

@@ -34,6 +34,9 @@ public:
     /// 0 to 12 bytes of anything: real cards, repeats, backs, bytes of no card,
     /// now and then one beyond the king, with any window.
     EvalHandInput arbitrary();
+    /// 13 to 20 bytes drawn again and again from a few of every kind, the
+    /// second array now and then only of bytes ranking below zero.
+    EvalHandInput bigPool();
 
 private:
     QByteArray distinctCards(int count);

@@ -70,6 +70,7 @@ int main(int argc, char *argv[])
         {"random shapes and windows", [](EvalHandInputs &inputs) { return inputs.randomShape(); }},
         {"narrow decks", [](EvalHandInputs &inputs) { return inputs.narrowDeck(); }},
         {"arbitrary bytes", [](EvalHandInputs &inputs) { return inputs.arbitrary(); }},
+        {"big pools of repeated bytes", [](EvalHandInputs &inputs) { return inputs.bigPool(); }},
     };
     for (const Workload &workload : workloads) {
         EvalHandInputs inputs(seed);

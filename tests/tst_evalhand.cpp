@@ -344,6 +344,7 @@ void TestEvalHand::randomInputsMatchTheModel_data()
     QTest::newRow("random shapes and windows") << MakeInput(&EvalHandInputs::randomShape) << 10000;
     QTest::newRow("narrow decks") << MakeInput(&EvalHandInputs::narrowDeck) << 10000;
     QTest::newRow("arbitrary bytes") << MakeInput(&EvalHandInputs::arbitrary) << 10000;
+    QTest::newRow("big pools of repeated bytes") << MakeInput(&EvalHandInputs::bigPool) << 300;
 }
 
 void TestEvalHand::randomInputsMatchTheModel()

@@ -8,11 +8,12 @@ namespace Marrowick {
 namespace HandEvaluation {
 
 /**
- * The evaluation by enumeration, for any pool: every choice of five cards
- * inside the window, scored by the chain of predicates. False when no
- * choice fits the window.
+ * The evaluation by enumeration: every choice of five of the pool's cards at
+ * @p positions (ascending, @p count of them) inside the window, scored by the
+ * chain of predicates. False when no choice fits the window.
  */
-bool enumerateCandidates(const HandPool &pool, const Window &window, BestHand &best);
+bool enumerateCandidates(const HandPool &pool, const Window &window, const int *positions, int count,
+                         BestHand &best);
 
 } // namespace HandEvaluation
 } // namespace Marrowick

@@ -1,7 +1,7 @@
 #include "evalhand.h"
 
+#include "anypool.h"
 #include "cardchoice.h"
-#include "enumeration.h"
 #include "unrestrictedsearch.h"
 #include "windowedsearch.h"
 
@@ -16,10 +16,11 @@
 // of predicates from royal flush down, packed into a value; the highest
 // value wins, and of equal values the choice enumerated last.
 //
-// Pools of anything but distinct real cards are evaluated by that very
-// enumeration (enumeration.h). For the pools games use, the result is
-// derived without enumerating, in steps that each have an exact
-// counterpart in the enumeration:
+// Pools of anything but distinct real cards are evaluated by counting the
+// cards of each suit and rank, or by that very enumeration when it is short
+// (anypool.h). For the pools games use, the result is derived without
+// enumerating, in steps that each have an exact counterpart in the
+// enumeration:
 //  1. the best value, by a search over the ranks held, category by category
 //     (unrestrictedsearch.h when the window excludes no choice,
 //     windowedsearch.h when it does): the value holds the category and the
@@ -59,7 +60,7 @@ bool EvalHand::Evaluate(QByteArray cards, QByteArray limitedCards, int minLimite
         const int first = firstKicker(best.type);
         best.kickers = best.cards >> (8 * first);
         best.kickerCount = handSize - first;
-    } else if (!enumerateCandidates(pool, window, best)) {
+    } else if (!evaluateAnyPool(pool, window, best)) {
         return false;
     }
 

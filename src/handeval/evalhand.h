@@ -94,6 +94,14 @@ public:
      * of suits no real card has, 53 to 56 as aces; bytes from -3 down rank below
      * the two and are never counted in a group nor reported as kickers. A
      * repeated byte counts as two cards.
+     *
+     * Cost: for distinct real cards (codes 1 to 52, none repeated) a call
+     * costs about as much as reading its arguments, whatever their number and
+     * the window. Any other pool costs time linear in its size plus a search
+     * of a few milliseconds at most, whatever the size; only a window that
+     * makes every hand take a byte from -7 down (a card ranked below zero)
+     * leaves the choices to be enumerated one by one, which grows with the
+     * fifth power of the number of distinct such bytes.
      */
     bool Evaluate(QByteArray cards, QByteArray limitedCards, int minLimited, int maxLimited, int &value, handType &type,
                   QByteArray &kickers, QByteArray *bestCards = nullptr) const;

@@ -16,7 +16,7 @@ namespace HandEvaluation {
  * For a plain pool the value is all there is to know of the best hand: its
  * category (typeOf) and the rank at each position in reading order (rankAt).
  */
-inline int SetHandValue(EvalHand::handType type, const int (&ranks)[handSize])
+inline int packedValue(EvalHand::handType type, const int (&ranks)[handSize])
 {
     uint value = uint(type) << 24;
     for (int position = 0; position < handSize; ++position)
@@ -24,7 +24,7 @@ inline int SetHandValue(EvalHand::handType type, const int (&ranks)[handSize])
     return int(value);
 }
 
-/// The field of SetHandValue for @p rank at @p position.
+/// The field of packedValue for @p rank at @p position.
 constexpr int rankField(int position, int rank)
 {
     return rank << (20 - 4 * position);
@@ -56,7 +56,7 @@ inline int straightValue(EvalHand::handType type, int lowest)
         const int rank = lowest + 4 - i;
         ranks[i] = rank == 1 ? highestRank : rank;
     }
-    return SetHandValue(type, ranks);
+    return packedValue(type, ranks);
 }
 
 /**

@@ -101,7 +101,7 @@ private:
             const RankMask limited = pool.suitLimitedRanks(suit);
             const RankMask all = pool.suitRanks(suit);
             if (isFlushSuit(suit) && takeSingles(all, all & ~limited, limited, LimitedSpan {0, 0}, handSize, ranks))
-                best = qMax(best, SetHandValue(EvalHand::Flush, ranks));
+                best = qMax(best, packedValue(EvalHand::Flush, ranks));
         }
         if (!best)
             return false;
@@ -176,7 +176,7 @@ private:
 
     static bool found(EvalHand::handType type, const int (&ranks)[handSize], int &value)
     {
-        value = SetHandValue(type, ranks);
+        value = packedValue(type, ranks);
         return true;
     }
 
