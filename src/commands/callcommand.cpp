@@ -1,0 +1,22 @@
+#include "callcommand.h"
+
+#include <utility>
+
+namespace Marrowick {
+
+CallCommand::CallCommand(std::function<void()> function, QObject *parent)
+    : Command(parent)
+    , m_function(std::move(function))
+{ }
+
+CallCommand::~CallCommand() = default;
+
+void CallCommand::exec()
+{
+    Q_EMIT start(this);
+    if (m_function)
+        m_function();
+    Q_EMIT done(this);
+}
+
+} // namespace Marrowick

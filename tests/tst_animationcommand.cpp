@@ -1,0 +1,148 @@
+#include "commandcontract.h"
+
+#include <marrowick/animationcommand.h>
+
+#include <QtCore/QPropertyAnimation>
+#include <QtTest/QtTest>
+
+using Marrowick::AnimationCommand;
+using Marrowick::Command;
+
+namespace {
+
+// A card position that a property animation moves from 3 (read when the
+// animation starts, as it has no start value) to 10.
+class Card : public QObject
+{
+public:
+    Card() { setProperty("x", 3.0); }
+    double x() const { return property("x").toDouble(); }
+};
+
+QPropertyAnimation *moveAnimation(Card *card, int duration)
+{
+    auto *animation = new QPropertyAnimation(card, "x");
+    animation->setEndValue(10.0);
+    animation->setDuration(duration);
+    return animation;
+}
+
+} // namespace
+
+class TestAnimationCommand : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void contract_data() { CommandContract::addDeferredRows(); }
+    void contract()
+    {
+        CommandContract::check([this](QString *) { return new AnimationCommand(moveAnimation(&m_card, 10)); }, 20);
+    }
+    void endState_data();
+    void endState();
+    void ownership_data();
+    void ownership();
+
+private:
+    Card m_card;
+};
+
+void TestAnimationCommand::endState_data()
+{
+    QTest::addColumn<QString>("script"); // x exec, p pause, r resume, t the game stops, k the game deletes, f finish
+    QTest::addColumn<bool>("backward");
+    QTest::addColumn<int>("loops"); // -1 endless
+    QTest::addColumn<int>("duration");
+    QTest::addColumn<double>("x"); // where the card ends; -1 for anywhere
+    QTest::addColumn<int>("dones");
+
+    QTest::newRow("not started") << "f" << false << 1 << 1000 << 10.0 << 0;
+    QTest::newRow("running") << "xf" << false << 1 << 1000 << 10.0 << 1;
+    QTest::newRow("paused") << "xpf" << false << 1 << 1000 << 10.0 << 1;
+    QTest::newRow("two loops, not started") << "f" << false << 2 << 1000 << 10.0 << 0;
+    QTest::newRow("two loops, running") << "xf" << false << 2 << 1000 << 10.0 << 1;
+    QTest::newRow("backward, not started") << "f" << true << 1 << 1000 << 3.0 << 0;
+    QTest::newRow("backward, paused") << "xpf" << true << 1 << 1000 << 3.0 << 1;
+    QTest::newRow("endless, running") << "xf" << false << -1 << 1000 << -1.0 << 1;
+    QTest::newRow("endless, not started") << "f" << false << -1 << 1000 << 3.0 << 0;
+    QTest::newRow("no duration") << "x" << false << 1 << 0 << 10.0 << 1;
+    QTest::newRow("finished again after the run") << "xff" << false << 1 << 1000 << 10.0 << 1;
+    // Done waits for a paused animation as long as it is paused.
+    QTest::newRow("paused, then resumed") << "xpwrw" << false << 1 << 10 << 10.0 << 1;
+    QTest::newRow("paused and waiting") << "xpw" << false << 1 << 10 << -1.0 << 0;
+    // However the animation ends, the run does.
+    QTest::newRow("stopped by the game") << "xt" << false << 1 << 1000 << -1.0 << 1;
+    QTest::newRow("deleted by the game") << "xk" << false << 1 << 1000 << 3.0 << 1;
+    QTest::newRow("deleted before the run") << "kxf" << false << 1 << 1000 << 3.0 << 1;
+}
+
+void TestAnimationCommand::endState()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, backward);
+    QFETCH(int, loops);
+    QFETCH(int, duration);
+    QFETCH(double, x);
+    QFETCH(int, dones);
+
+    Card card;
+    QPointer<QPropertyAnimation> animation = moveAnimation(&card, duration);
+    animation->setLoopCount(loops);
+    if (backward) {
+        animation->setDirection(QAbstractAnimation::Backward);
+        animation->setStartValue(3.0); // a backward animation cannot read it
+    }
+    AnimationCommand command(animation);
+    QSignalSpy done(&command, &Command::done);
+    for (const QChar step : qAsConst(script)) {
+        switch (step.toLatin1()) {
+        case 'x': command.exec(); break;
+        case 'f': command.finish(); break;
+        case 'p': animation->pause(); break;
+        case 'r': animation->resume(); break;
+        case 't': animation->stop(); break;
+        case 'k': delete animation; break;
+        case 'w': QTest::qWait(40); break;
+        }
+    }
+    if (x >= 0)
+        QCOMPARE(card.x(), x);
+    QCOMPARE(done.count(), dones);
+    QCOMPARE(command.animation(), animation.data());
+    if (animation && !script.endsWith(QLatin1Char('w')))
+        QCOMPARE(animation->state(), QAbstractAnimation::Stopped);
+}
+
+void TestAnimationCommand::ownership_data()
+{
+    QTest::addColumn<bool>("owning");
+    QTest::addColumn<bool>("running");
+
+    QTest::newRow("owning, idle") << true << false;
+    QTest::newRow("owning, running") << true << true;
+    QTest::newRow("not owning, running") << false << true;
+}
+
+// The command deletes only an animation it owns, and emits nothing while it goes.
+void TestAnimationCommand::ownership()
+{
+    QFETCH(bool, owning);
+    QFETCH(bool, running);
+
+    Card card;
+    QPointer<QPropertyAnimation> animation = moveAnimation(&card, 1000);
+    int dones = 0;
+    {
+        AnimationCommand command(animation, owning);
+        QObject::connect(&command, &Command::done, [&dones] { ++dones; });
+        if (running)
+            command.exec();
+    }
+    QCOMPARE(dones, 0);
+    QCOMPARE(animation.isNull(), owning);
+    delete animation;
+}
+
+QTEST_MAIN(TestAnimationCommand)
+#include "tst_animationcommand.moc"

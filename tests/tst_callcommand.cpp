@@ -1,0 +1,44 @@
+#include "commandcontract.h"
+
+#include <marrowick/callcommand.h>
+
+#include <QtTest/QtTest>
+
+using Marrowick::CallCommand;
+
+// The function writes "c" into the log: it runs between start() and done(),
+// once per exec() and never in finish().
+class TestCallCommand : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void contract_data();
+    void contract()
+    {
+        CommandContract::check([](QString *log) { return new CallCommand([log] { *log += QLatin1Char('c'); }); }, 0);
+    }
+    void emptyFunction();
+};
+
+void TestCallCommand::contract_data()
+{
+    using CommandContract::addRows;
+    CommandContract::addColumns();
+    addRows("run", "x", "scde", "SscdDe", "SscdDe");
+    addRows("run twice", "xx", "scdescde", "SscdDeSscdDe", "SscdDeSscdDe");
+    addRows("finished before the run", "fx", "fscde", "fSDe", "fSDe");
+    addRows("finished after the run", "xf", "scdef", "SscdDef", "SscdDef");
+    addRows("deleted right after finish", "xfk", "scdef", "SscdDef", "SscdDef");
+}
+
+void TestCallCommand::emptyFunction()
+{
+    CallCommand call(nullptr);
+    QSignalSpy done(&call, &Marrowick::Command::done);
+    call.exec();
+    QCOMPARE(done.count(), 1);
+}
+
+QTEST_MAIN(TestCallCommand)
+#include "tst_callcommand.moc"
