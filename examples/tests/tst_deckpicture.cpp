@@ -10,7 +10,7 @@
 
 using Marrowick::Card;
 
-class TestDeck : public QObject
+class TestDeckPicture : public QObject
 {
     Q_OBJECT
 
@@ -26,12 +26,12 @@ private:
     QSvgRenderer m_deck;
 };
 
-void TestDeck::initTestCase()
+void TestDeckPicture::initTestCase()
 {
     QVERIFY(m_deck.load(QString::fromLocal8Bit(DECK_FILE)));
 }
 
-void TestDeck::everyCardHasAnElement_data()
+void TestDeckPicture::everyCardHasAnElement_data()
 {
     QTest::addColumn<Card>("card");
     for (int suit = Card::Clubs; suit <= Card::Spades; ++suit) {
@@ -44,7 +44,7 @@ void TestDeck::everyCardHasAnElement_data()
     QTest::newRow("Joker") << Card(Card::Joker, 0);
 }
 
-void TestDeck::everyCardHasAnElement()
+void TestDeckPicture::everyCardHasAnElement()
 {
     QFETCH(Card, card);
 
@@ -55,7 +55,7 @@ void TestDeck::everyCardHasAnElement()
              qPrintable(QStringLiteral("%1 x %2").arg(bounds.width()).arg(bounds.height())));
 }
 
-void TestDeck::cardsLookDifferent()
+void TestDeckPicture::cardsLookDifferent()
 {
     // Rendered by name, no two cards are the same picture, and none is blank.
     QSet<QByteArray> pictures;
@@ -73,7 +73,7 @@ void TestDeck::cardsLookDifferent()
     QCOMPARE(pictures.size(), cards.size());
 }
 
-QImage TestDeck::render(Card card)
+QImage TestDeckPicture::render(Card card)
 {
     QImage image(50, 70, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -83,5 +83,5 @@ QImage TestDeck::render(Card card)
     return image;
 }
 
-QTEST_MAIN(TestDeck)
-#include "tst_deck.moc"
+QTEST_MAIN(TestDeckPicture)
+#include "tst_deckpicture.moc"
