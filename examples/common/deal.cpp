@@ -1,23 +1,10 @@
 #include "deal.h"
 
-#include <QtCore/QRandomGenerator>
 #include <QtCore/QSet>
-
-#include <utility>
 
 using Marrowick::Card;
 
 namespace {
-
-QVector<Card> fullDeck()
-{
-    QVector<Card> deck;
-    for (int suit = Card::Clubs; suit <= Card::Spades; ++suit) {
-        for (int value = 0; value < 13; ++value)
-            deck.append(Card(Card::Suit(suit), char(value)));
-    }
-    return deck;
-}
 
 QString number(int n)
 {
@@ -63,21 +50,16 @@ Deal::Deal(Game game, int players, const FixedCards &fixed)
     , m_holeCards(players)
 { }
 
-void Deal::shuffle(QRandomGenerator &random)
+void Deal::shuffle()
 {
-    QSet<Card> fixedCards(m_fixed.board.cbegin(), m_fixed.board.cend());
-    for (const QVector<Card> &hand : qAsConst(m_fixed.hands))
-        fixedCards.unite(QSet<Card>(hand.cbegin(), hand.cend()));
-
-    m_deck.clear();
-    const QVector<Card> deck = fullDeck();
-    for (const Card &card : deck) {
-        if (!fixedCards.contains(card))
-            m_deck.append(card);
+    m_deck.reset();
+    for (const Card &card : qAsConst(m_fixed.board))
+        m_deck.remove(card);
+    for (const QVector<Card> &hand : qAsConst(m_fixed.hands)) {
+        for (const Card &card : hand)
+            m_deck.remove(card);
     }
-    // Fisher-Yates, so that a seed gives the same deal on every platform.
-    for (int i = m_deck.size() - 1; i > 0; --i)
-        std::swap(m_deck[i], m_deck[int(random.bounded(quint32(i + 1)))]);
+    m_deck.shuffle();
 
     for (QVector<Card> &hand : m_holeCards)
         hand.clear();
@@ -92,7 +74,7 @@ QVector<Card> Deal::dealHoleCards(int player)
     } else {
         hand.clear();
         for (int i = 0; i < gameRules(m_game).holeCards; ++i)
-            hand.append(nextCard());
+            hand.append(m_deck.deal());
     }
     return hand;
 }
@@ -103,14 +85,9 @@ QVector<Card> Deal::dealBoard(Street street)
     QVector<Card> cards;
     for (int i = 0; i < count; ++i) {
         const int position = m_board.size();
-        const Card card = position < m_fixed.board.size() ? m_fixed.board.at(position) : nextCard();
+        const Card card = position < m_fixed.board.size() ? m_fixed.board.at(position) : m_deck.deal();
         m_board.append(card);
         cards.append(card);
     }
     return cards;
-}
-
-Card Deal::nextCard()
-{
-    return m_deck.takeLast();
 }

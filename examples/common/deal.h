@@ -4,19 +4,17 @@
 #include "game.h"
 
 #include <marrowick/card.h>
+#include <marrowick/deck.h>
 
 #include <QtCore/QVector>
-
-QT_BEGIN_NAMESPACE
-class QRandomGenerator;
-QT_END_NAMESPACE
 
 // The stages of the board.
 enum class Street { Flop, Turn, River };
 
 // One deal of a poker hand: a shuffled deck, each player's hole cards and
 // the board, dealt step by step. Cards fixed in advance (typed by a user)
-// are dealt where they were put; every other card comes from the deck.
+// are dealt where they were put; every other card comes from the deck, whose
+// seed decides the cards of every deal that follows.
 class Deal
 {
 public:
@@ -38,8 +36,10 @@ public:
     // A deal of @p game for @p players players; the fixed cards must have passed checkFixedCards().
     Deal(Game game, int players, const FixedCards &fixed = FixedCards());
 
+    // Seeds the shuffles from here on: the same seed deals the same cards.
+    void setSeed(quint32 seed) { m_deck.setSeed(seed); }
     // Starts a new deal: no cards out, the deck holds every card that is not fixed, shuffled.
-    void shuffle(QRandomGenerator &random);
+    void shuffle();
     // Gives @p player their hole cards and returns them.
     QVector<Marrowick::Card> dealHoleCards(int player);
     // Puts the cards of @p street on the board and returns them.
@@ -51,11 +51,9 @@ public:
     const QVector<Marrowick::Card> &board() const { return m_board; }
 
 private:
-    Marrowick::Card nextCard();
-
     Game m_game;
     FixedCards m_fixed;
-    QVector<Marrowick::Card> m_deck; // dealt from the back
+    Marrowick::Deck m_deck;
     QVector<QVector<Marrowick::Card>> m_holeCards;
     QVector<Marrowick::Card> m_board;
 };

@@ -1,7 +1,11 @@
 #include "dealchain.h"
 
+#include <marrowick/callcommand.h>
 #include <marrowick/compositecommand.h>
 #include <marrowick/parallelcommand.h>
+#include <marrowick/pausecommand.h>
+
+#include <utility>
 
 using Marrowick::CompositeCommand;
 using Marrowick::ParallelCommand;
@@ -18,4 +22,12 @@ CompositeCommand *makeDealChain(int players, DealSteps &steps, QObject *parent)
         chain->addCommand(steps.board(street));
     chain->addCommand(steps.showdown());
     return chain;
+}
+
+Marrowick::Command *makeDeferredStep(std::function<void()> work)
+{
+    auto *step = new CompositeCommand(true);
+    step->addCommand(new Marrowick::PauseCommand(0));
+    step->addCommand(new Marrowick::CallCommand(std::move(work)));
+    return step;
 }

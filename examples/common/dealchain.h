@@ -3,6 +3,8 @@
 
 #include "deal.h"
 
+#include <functional>
+
 namespace Marrowick {
 class Command;
 class CompositeCommand;
@@ -27,5 +29,9 @@ public:
 // ParallelCommand), then the flop, the turn and the river, then the showdown.
 // The chain owns every step; run it with exec() and wait for its done().
 Marrowick::CompositeCommand *makeDealChain(int players, DealSteps &steps, QObject *parent = nullptr);
+
+// A step that lets the event loop run once and then does @p work, so that a
+// chain of such steps runs from the event loop rather than inside its exec().
+Marrowick::Command *makeDeferredStep(std::function<void()> work);
 
 #endif

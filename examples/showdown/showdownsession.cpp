@@ -1,7 +1,6 @@
 #include "showdownsession.h"
 
 #include "dealreport.h"
-#include "deferredstep.h"
 
 #include <marrowick/compositecommand.h>
 
@@ -10,12 +9,13 @@ using Marrowick::Command;
 ShowdownSession::ShowdownSession(const ShowdownSetup &setup, QObject *parent)
     : QObject(parent)
     , m_setup(setup)
-    , m_random(setup.seed)
     , m_deal(setup.game, setup.players, setup.fixed)
     , m_statistics(setup.players)
     , m_progress(setup.deals)
     , m_out(stdout)
-{ }
+{
+    m_deal.setSeed(setup.seed);
+}
 
 void ShowdownSession::start()
 {
@@ -26,22 +26,22 @@ void ShowdownSession::start()
 
 Command *ShowdownSession::holeCards(int player)
 {
-    return new DeferredStep([this, player] { m_deal.dealHoleCards(player); });
+    return makeDeferredStep([this, player] { m_deal.dealHoleCards(player); });
 }
 
 Command *ShowdownSession::board(Street street)
 {
-    return new DeferredStep([this, street] { m_deal.dealBoard(street); });
+    return makeDeferredStep([this, street] { m_deal.dealBoard(street); });
 }
 
 Command *ShowdownSession::showdown()
 {
-    return new DeferredStep([this] { m_result = evaluateShowdown(m_deal); });
+    return makeDeferredStep([this] { m_result = evaluateShowdown(m_deal); });
 }
 
 void ShowdownSession::playDeal()
 {
-    m_deal.shuffle(m_random);
+    m_deal.shuffle();
     Command *chain = makeDealChain(m_setup.players, *this, this);
     connect(chain, &Command::done, this, &ShowdownSession::dealDone);
     chain->exec();

@@ -9,7 +9,6 @@
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QObject>
-#include <QtCore/QRandomGenerator>
 #include <QtCore/QTextStream>
 
 // Plays the deals of a setup one after another, each as a chain of commands
@@ -38,7 +37,6 @@ private:
     void printHeading();
 
     ShowdownSetup m_setup;
-    QRandomGenerator m_random;
     Deal m_deal;
     ShowdownResult m_result;
     HandStatistics m_statistics;

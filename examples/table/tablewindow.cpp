@@ -1,24 +1,33 @@
 #include "tablewindow.h"
 
-#include "deferredstep.h"
-#include "flycardstep.h"
 #include "tablewidget.h"
 
+#include <marrowick/animationcommand.h>
+#include <marrowick/callcommand.h>
 #include <marrowick/compositecommand.h>
 
+#include <QtCore/QVariantAnimation>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
 
+#include <memory>
+#include <utility>
+
 using Marrowick::Card;
 using Marrowick::Command;
 using Marrowick::CompositeCommand;
 
+namespace {
+
+constexpr int flightMilliseconds = 480;
+
+} // namespace
+
 TableWindow::TableWindow(CardPictures *pictures, int players, quint32 seed, QWidget *parent)
     : QWidget(parent)
     , m_seed(seed)
-    , m_random(seed)
     , m_deal(Game::Holdem, players)
     , m_table(new TableWidget(pictures, players))
     , m_dealButton(new QPushButton(QStringLiteral("&Deal")))
@@ -34,6 +43,7 @@ TableWindow::TableWindow(CardPictures *pictures, int players, quint32 seed, QWid
     layout->addLayout(bar);
     bar->setContentsMargins(12, 0, 12, 0);
     connect(m_dealButton, &QPushButton::clicked, this, &TableWindow::deal);
+    m_deal.setSeed(seed);
 }
 
 void TableWindow::deal()
@@ -44,7 +54,7 @@ void TableWindow::deal()
                       QString::number(m_deals));
     m_table->clear();
     m_result = ShowdownResult();
-    m_deal.shuffle(m_random);
+    m_deal.shuffle();
     Command *chain = makeDealChain(m_deal.players(), *this, this);
     connect(chain, &Command::done, this, &TableWindow::dealDone);
     chain->exec();
@@ -54,9 +64,8 @@ Command *TableWindow::holeCards(int player)
 {
     // The player's two cards one after the other; all players at once.
     auto *cards = new CompositeCommand(true);
-    cards->addCommand(
-        new FlyCardStep(m_table, {player, 0}, [this, player] { return m_deal.dealHoleCards(player).at(0); }));
-    cards->addCommand(new FlyCardStep(m_table, {player, 1}, [this, player] { return m_deal.holeCards(player).at(1); }));
+    cards->addCommand(flyCard({player, 0}, [this, player] { return m_deal.dealHoleCards(player).at(0); }));
+    cards->addCommand(flyCard({player, 1}, [this, player] { return m_deal.holeCards(player).at(1); }));
     return cards;
 }
 
@@ -66,7 +75,7 @@ Command *TableWindow::board(Street street)
     const int count = street == Street::Flop ? 3 : 1;
     auto *cards = new CompositeCommand(true);
     for (int i = first; i < first + count; ++i) {
-        cards->addCommand(new FlyCardStep(m_table, {CardPlace::board, i}, [this, street, i, first] {
+        cards->addCommand(flyCard({CardPlace::board, i}, [this, street, i, first] {
             if (i == first)
                 m_deal.dealBoard(street);
             return m_deal.board().at(i);
@@ -75,9 +84,30 @@ Command *TableWindow::board(Street street)
     return cards;
 }
 
+Command *TableWindow::flyCard(CardPlace place, std::function<Card()> takeCard)
+{
+    // The card is taken from the deck when its flight starts; until then the
+    // animation has no card to move.
+    auto card = std::make_shared<int>(-1);
+    auto *flight = new QVariantAnimation;
+    flight->setStartValue(0.0);
+    flight->setEndValue(1.0);
+    flight->setDuration(flightMilliseconds);
+    connect(flight, &QVariantAnimation::valueChanged, m_table, [this, card](const QVariant &progress) {
+        if (*card >= 0)
+            m_table->setCardProgress(*card, progress.toReal());
+    });
+
+    auto *step = new CompositeCommand(true);
+    step->addCommand(new Marrowick::CallCommand(
+        [this, card, place, takeCard = std::move(takeCard)] { *card = m_table->addCard(takeCard(), place); }));
+    step->addCommand(new Marrowick::AnimationCommand(flight));
+    return step;
+}
+
 Command *TableWindow::showdown()
 {
-    return new DeferredStep([this] {
+    return new Marrowick::CallCommand([this] {
         m_result = evaluateShowdown(m_deal);
         m_table->showResult(m_result);
     });

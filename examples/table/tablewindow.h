@@ -3,9 +3,11 @@
 
 #include "dealchain.h"
 #include "showdown.h"
+#include "tablelayout.h"
 
-#include <QtCore/QRandomGenerator>
 #include <QtWidgets/QWidget>
+
+#include <functional>
 
 class CardPictures;
 class TableWidget;
@@ -38,10 +40,11 @@ private:
     Marrowick::Command *board(Street street) override;
     Marrowick::Command *showdown() override;
 
+    // One card flying from the deck to @p place and turning face up; @p takeCard deals it when it starts.
+    Marrowick::Command *flyCard(CardPlace place, std::function<Marrowick::Card()> takeCard);
     void dealDone(Marrowick::Command *chain);
 
     quint32 m_seed;
-    QRandomGenerator m_random;
     Deal m_deal;
     int m_deals = 0;
     ShowdownResult m_result;

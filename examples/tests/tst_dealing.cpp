@@ -4,11 +4,9 @@
 #include "cardtext.h"
 #include "deal.h"
 #include "dealchain.h"
-#include "deferredstep.h"
 
 #include <marrowick/compositecommand.h>
 
-#include <QtCore/QRandomGenerator>
 #include <QtCore/QSet>
 #include <QtTest/QtTest>
 
@@ -53,7 +51,7 @@ public:
 private:
     Command *step(const QString &name)
     {
-        return new DeferredStep([this, name] { log.append(name); });
+        return makeDeferredStep([this, name] { log.append(name); });
     }
 };
 
@@ -72,7 +70,6 @@ private Q_SLOTS:
     void fixedCardsStayWhereGiven();
     void checkFixedCards_data();
     void checkFixedCards();
-    void deferredStepDoesTheWorkOnce();
     void chainRunsTheStepsInOrder();
 };
 
@@ -131,9 +128,9 @@ void TestDealing::everyCardOnce()
     QFETCH(int, players);
 
     Deal deal(game, players);
-    QRandomGenerator random(3);
+    deal.setSeed(3);
     for (int round = 0; round < 20; ++round) {
-        deal.shuffle(random);
+        deal.shuffle();
         QSet<Card> seen;
         for (int player = 0; player < players; ++player) {
             const QVector<Card> hole = deal.dealHoleCards(player);
@@ -157,9 +154,9 @@ void TestDealing::fixedCardsStayWhereGiven()
     fixed.board = cards("sA sK");
     fixed.hands = {cards("hA hK")};
     Deal deal(Game::Holdem, 3, fixed);
-    QRandomGenerator random(9);
+    deal.setSeed(9);
     for (int round = 0; round < 50; ++round) {
-        deal.shuffle(random);
+        deal.shuffle();
         for (int player = 0; player < 3; ++player)
             deal.dealHoleCards(player);
         for (Street street : {Street::Flop, Street::Turn, Street::River})
@@ -209,22 +206,6 @@ void TestDealing::checkFixedCards()
     for (const QString &hand : hands)
         fixed.hands.append(cards(hand.toLatin1().constData()));
     QCOMPARE(Deal::checkFixedCards(game, players, fixed), error);
-}
-
-void TestDealing::deferredStepDoesTheWorkOnce()
-{
-    int work = 0;
-    DeferredStep step([&work] { ++work; });
-    QSignalSpy done(&step, &Command::done);
-    step.finish(); // nothing scheduled
-    step.exec();
-    QCOMPARE(work, 0);
-    step.finish();
-    QCOMPARE(work, 1);
-    // The timer of exec() fires later and finds nothing left to do.
-    QTest::qWait(20);
-    QCOMPARE(work, 1);
-    QCOMPARE(done.count(), 1);
 }
 
 void TestDealing::chainRunsTheStepsInOrder()
