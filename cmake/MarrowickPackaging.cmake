@@ -1,5 +1,7 @@
 # Installs the library with what a host needs to find it: a CMake package
-# (find_package(Marrowick) giving Marrowick::Marrowick) and a pkg-config file.
+# (find_package(Marrowick) giving Marrowick::Marrowick, and with COMPONENTS
+# Deck also Marrowick::Deck; Marrowick_DATA_DIR names the installed data) and
+# a pkg-config file.
 
 include(CMakePackageConfigHelpers)
 
@@ -19,7 +21,8 @@ install(EXPORT MarrowickTargets
 configure_package_config_file(
     ${PROJECT_SOURCE_DIR}/cmake/MarrowickConfig.cmake.in
     ${PROJECT_BINARY_DIR}/MarrowickConfig.cmake
-    INSTALL_DESTINATION ${MARROWICK_CMAKE_DIR})
+    INSTALL_DESTINATION ${MARROWICK_CMAKE_DIR}
+    PATH_VARS MARROWICK_INSTALL_DATADIR)
 write_basic_package_version_file(
     ${PROJECT_BINARY_DIR}/MarrowickConfigVersion.cmake
     COMPATIBILITY SameMajorVersion)

@@ -1,9 +1,9 @@
-// marrowick-table: a poker table in a window. The cards are drawn from the
-// deck picture document, found through LocalResources; each deal is a chain
+// marrowick-table: a poker table in a window. The cards are drawn from a
+// deck with Marrowick::CardDeck; each deal is a chain
 // of commands in which every card flies into place. Run with -h for the options.
 
-#include "cardpictures.h"
 #include "dealreport.h"
+#include "tabledeck.h"
 #include "tablesetup.h"
 #include "tablewindow.h"
 
@@ -15,9 +15,14 @@
 
 namespace {
 
-int fail(const QString &message, int exitCode)
+void say(const QString &message)
 {
     std::fprintf(stderr, "marrowick-table: %s\n", qPrintable(message));
+}
+
+int fail(const QString &message, int exitCode)
+{
+    say(message);
     return exitCode;
 }
 
@@ -58,12 +63,14 @@ int main(int argc, char *argv[])
         break;
     }
 
-    CardPictures::setSearchPaths(setup.decksDir);
-    CardPictures pictures;
-    if (!pictures.load(&error))
+    QString warning;
+    const std::unique_ptr<Marrowick::CardDeck> deck = openTableDeck(setup, &error, &warning);
+    if (!deck)
         return fail(error, 1);
+    if (!warning.isEmpty())
+        say(warning);
 
-    TableWindow window(&pictures, setup.players, setup.seed);
+    TableWindow window(deck.get(), setup.players, setup.seed);
     window.resize(1000, 700);
     if (!setup.screenshot.isEmpty())
         saveScreenshotAfterDeal(window, setup.screenshot);

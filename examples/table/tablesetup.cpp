@@ -23,7 +23,10 @@ public:
         setOptions(QList<Option> {
                        option("players", QVariant::Int, "players at the table, 2 to 10", 6),
                        option("seed", QVariant::UInt, "seed of the shuffle (random when not given)"),
-                       option("decks", QVariant::String, "folder to look in first for marrowick-deck.svg"),
+                       option("deck", QVariant::String,
+                              "card deck to draw from: an SVG file, or the name of one in the deck folders "
+                              "(default marrowick-deck)"),
+                       option("decks", QVariant::String, "folder to look in first for decks by name"),
                        option("screenshot", QVariant::String, "deal once, save the table to this PNG file and quit"),
                    } +
                    OptionValues::helpSwitches());
@@ -66,6 +69,7 @@ SetupOutcome readTableSetup(int argc, char *argv[], TableSetup *setup, QString *
     } else {
         setup->seed = QRandomGenerator::global()->generate();
     }
+    setup->deck = options.value<QString>(QStringLiteral("deck"));
     setup->decksDir = options.value<QString>(QStringLiteral("decks"));
     setup->screenshot = options.value<QString>(QStringLiteral("screenshot"));
     return SetupOutcome::Run;

@@ -10,6 +10,7 @@ struct TableSetup
 {
     int players = 6;
     quint32 seed = 0;
+    QString deck; ///< the deck: a file or a name; empty for marrowick-deck
     QString decksDir; ///< searched first for the deck, when not empty
     QString screenshot; ///< when not empty: deal once, save the table to this PNG file and quit
 };

@@ -1,6 +1,7 @@
 #include "tablewidget.h"
 
-#include "cardpictures.h"
+#include <marrowick/carddeck.h>
+
 
 #include <QtCore/QEasingCurve>
 #include <QtCore/QStringList>
@@ -31,12 +32,19 @@ QFont scaledFont(const QFont &base, qreal pixelSize, bool bold)
 
 } // namespace
 
-TableWidget::TableWidget(CardPictures *pictures, int players, QWidget *parent)
+TableWidget::TableWidget(Marrowick::CardDeck *deck, int players, QWidget *parent)
     : QWidget(parent)
-    , m_pictures(pictures)
+    , m_deck(deck)
     , m_players(players)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TableWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Every card of the new size is rendered ahead, off the GUI thread.
+    m_deck->renderAll(TableLayout(size(), m_players).cardSize().toSize(), devicePixelRatioF());
 }
 
 void TableWidget::clear()
@@ -113,7 +121,7 @@ void TableWidget::paintFelt(QPainter &painter, const TableLayout &layout) const
         painter.drawRoundedRect(layout.cardRect({CardPlace::board, i}), radius, radius);
 
     // The rest of the deck, a little squared up.
-    const QPixmap back = m_pictures->picture(Card(Card::Back, 0), layout.deck().size().toSize(), devicePixelRatioF());
+    const QPixmap back = m_deck->pixmap(Card(Card::Back, 0), layout.deck().size().toSize(), devicePixelRatioF());
     for (int i = 2; i >= 0; --i)
         painter.drawPixmap(layout.deck().topLeft() + QPointF(i * 1.5, -i * 1.5), back);
 }
@@ -165,7 +173,7 @@ void TableWidget::paintCard(QPainter &painter, const TableLayout &layout, const 
     painter.setBrush(QColor(0, 0, 0, 70));
     painter.drawRoundedRect(drawn.translated(2, 3), radius, radius);
     const QPixmap picture =
-        m_pictures->picture(faceUp ? card.card : Card(Card::Back, 0), target.size().toSize(), devicePixelRatioF());
+        m_deck->pixmap(faceUp ? card.card : Card(Card::Back, 0), target.size().toSize(), devicePixelRatioF());
     painter.drawPixmap(drawn, picture, QRectF(QPointF(0, 0), picture.size()));
 
     if (!m_result.winners.isEmpty() && card.progress >= 1) {

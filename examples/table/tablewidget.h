@@ -8,7 +8,9 @@
 
 #include <QtWidgets/QWidget>
 
-class CardPictures;
+namespace Marrowick {
+class CardDeck;
+}
 
 // Draws the poker table: the felt, the seats with their name plates, the
 // deck, the board and every card on its way from the deck to its place.
@@ -18,7 +20,7 @@ class TableWidget : public QWidget
     Q_OBJECT
 
 public:
-    TableWidget(CardPictures *pictures, int players, QWidget *parent = nullptr);
+    TableWidget(Marrowick::CardDeck *deck, int players, QWidget *parent = nullptr);
 
     // Takes every card off the table for a new deal.
     void clear();
@@ -33,6 +35,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     struct MovingCard
@@ -48,7 +51,7 @@ private:
     void paintVerdict(QPainter &painter, const TableLayout &layout) const;
     bool isWinningCard(Marrowick::Card card) const;
 
-    CardPictures *m_pictures;
+    Marrowick::CardDeck *m_deck;
     int m_players;
     QVector<MovingCard> m_cards;
     ShowdownResult m_result; // empty until the showdown

@@ -25,11 +25,11 @@ constexpr int flightMilliseconds = 480;
 
 } // namespace
 
-TableWindow::TableWindow(CardPictures *pictures, int players, quint32 seed, QWidget *parent)
+TableWindow::TableWindow(Marrowick::CardDeck *deck, int players, quint32 seed, QWidget *parent)
     : QWidget(parent)
     , m_seed(seed)
     , m_deal(Game::Holdem, players)
-    , m_table(new TableWidget(pictures, players))
+    , m_table(new TableWidget(deck, players))
     , m_dealButton(new QPushButton(QStringLiteral("&Deal")))
     , m_status(new QLabel)
 {

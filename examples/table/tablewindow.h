@@ -9,7 +9,9 @@
 
 #include <functional>
 
-class CardPictures;
+namespace Marrowick {
+class CardDeck;
+}
 class TableWidget;
 
 QT_BEGIN_NAMESPACE
@@ -24,7 +26,7 @@ class TableWindow : public QWidget, private DealSteps
     Q_OBJECT
 
 public:
-    TableWindow(CardPictures *pictures, int players, quint32 seed, QWidget *parent = nullptr);
+    TableWindow(Marrowick::CardDeck *deck, int players, quint32 seed, QWidget *parent = nullptr);
 
     // Clears the table and starts the next deal; dealFinished() follows after the showdown.
     void deal();

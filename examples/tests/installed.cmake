@@ -4,7 +4,7 @@
 
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScratchInstall.cmake)
 
-foreach(installed bin/marrowick-showdown bin/marrowick-table share/marrowick/marrowick-deck.svg)
+foreach(installed bin/marrowick-showdown bin/marrowick-table share/marrowick/decks/marrowick-deck.svg)
     if(NOT EXISTS ${prefix}/${installed})
         message(FATAL_ERROR "Not installed: ${installed}")
     endif()
@@ -18,12 +18,12 @@ if(NOT step_output MATCHES "\n(Winner|Split pot): Player")
     message(FATAL_ERROR "Unexpected output of the installed marrowick-showdown:\n${step_output}")
 endif()
 
-# A copy of the installed tree elsewhere still finds its own deck: the build
-# tree's deck, which the programs also know, is not where it looks first.
+# A copy of the installed tree elsewhere still finds its own deck before the
+# one built into the library.
 file(COPY ${prefix}/ DESTINATION ${WORK_DIR}/moved)
-file(WRITE ${WORK_DIR}/moved/share/marrowick/marrowick-deck.svg "not a deck")
+file(WRITE ${WORK_DIR}/moved/share/marrowick/decks/marrowick-deck.svg "not a deck")
 execute_process(COMMAND ${WORK_DIR}/moved/bin/marrowick-table -screenshot ${WORK_DIR}/table.png
                 RESULT_VARIABLE result ERROR_VARIABLE err OUTPUT_QUIET)
-if(NOT result EQUAL 1 OR NOT err MATCHES "cannot read the card deck [^\n]*/moved/share/marrowick/marrowick-deck.svg")
+if(NOT result EQUAL 1 OR NOT err MATCHES "cannot read the card deck [^\n]*/moved/share/marrowick/decks/marrowick-deck.svg")
     message(FATAL_ERROR "The moved marrowick-table did not read its own deck (${result}):\n${err}")
 endif()

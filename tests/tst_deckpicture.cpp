@@ -1,7 +1,8 @@
-// The deck document the table draws from: one element per card, named as
-// Card::elementId() names it, each the size of a card.
+// The built-in deck document, as marrowick-deckgen writes it: one element per
+// card, named as Card::elementId() names it, each the size of a card.
 
 #include <marrowick/card.h>
+#include <marrowick/carddeck.h>
 
 #include <QtGui/QImage>
 #include <QtGui/QPainter>
@@ -28,7 +29,7 @@ private:
 
 void TestDeckPicture::initTestCase()
 {
-    QVERIFY(m_deck.load(QString::fromLocal8Bit(DECK_FILE)));
+    QVERIFY(m_deck.load(Marrowick::CardDeck::builtInDeckPath()));
 }
 
 void TestDeckPicture::everyCardHasAnElement_data()
