@@ -6,6 +6,8 @@
 #include <QtGui/QImage>
 #include <QtTest/QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString latin1(const char *text)
@@ -31,7 +33,8 @@ private Q_SLOTS:
     void help();
     void badInput_data();
     void badInput();
-    void decksFolderIsSearchedFirst();
+    void decks_data();
+    void decks();
 
 private:
     ProgramRun table(const QStringList &arguments)
@@ -96,6 +99,7 @@ void TestTableProgram::help()
     const ProgramRun run = table({latin1("-h")});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.startsWith(latin1("Usage: marrowick-table [options]\n")));
+    QVERIFY(run.out.contains(latin1("\n -deck <String>: ")));
     QVERIFY(run.out.contains(latin1("\n -decks <String>: ")));
     QVERIFY(run.out.contains(latin1("\n -screenshot <String>: ")));
 }
@@ -124,22 +128,56 @@ void TestTableProgram::badInput()
     QVERIFY2(run.err.contains(latin1("marrowick-table: ") + error), qPrintable(run.err));
 }
 
-void TestTableProgram::decksFolderIsSearchedFirst()
+void TestTableProgram::decks_data()
 {
-    // A broken deck in the -decks folder hides the good one of the build tree.
-    QTemporaryDir decks;
-    QFile broken(decks.filePath(latin1("marrowick-deck.svg")));
-    QVERIFY(broken.open(QIODevice::WriteOnly));
-    broken.write("<svg");
-    broken.close();
+    QTest::addColumn<QString>("file"); // written into the -decks folder
+    QTest::addColumn<QByteArray>("contents"); // a FIFO when null
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error"); // a part of the standard error, %1 the folder
 
-    const ProgramRun run =
-        table({latin1("-decks"), decks.path(), latin1("-screenshot"), decks.filePath(latin1("x.png"))});
+    const QByteArray backOnly = "<svg xmlns='http://www.w3.org/2000/svg'><rect id='back' width='10' height='14'/></svg>";
+    QTest::newRow("a broken deck in the folder hides the others")
+        << latin1("marrowick-deck.svg") << QByteArray("<svg") << QStringList() << 1
+        << latin1("marrowick-table: cannot read the card deck %1/marrowick-deck.svg: it is not a readable SVG document");
+    QTest::newRow("a FIFO is refused, not read")
+        << latin1("marrowick-deck.svg") << QByteArray() << QStringList() << 1
+        << latin1("marrowick-table: cannot read the card deck %1/marrowick-deck.svg: it is not a regular file");
+    QTest::newRow("a deck by name, with a back only")
+        << latin1("backs.svg") << backOnly << QStringList {latin1("-deck"), latin1("backs")} << 0
+        << latin1("marrowick-table: the card deck %1/backs.svg has no picture for 52 of the cards, the first "
+                  "\"1_club\"; they are drawn as placeholders");
+    QTest::newRow("an unknown name") << latin1("backs.svg") << backOnly
+                                     << QStringList {latin1("-deck"), latin1("nosuchdeck")} << 1
+                                     << latin1("marrowick-table: cannot find the card deck nosuchdeck in %1/, ");
+}
+
+void TestTableProgram::decks()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, contents);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+
+    QTemporaryDir decks;
+    const QString path = decks.filePath(file);
+    if (contents.isNull()) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else {
+        QFile deck(path);
+        QVERIFY(deck.open(QIODevice::WriteOnly));
+        deck.write(contents);
+    }
+
+    const QString screenshot = decks.filePath(latin1("x.png"));
+    const ProgramRun run = table(QStringList {latin1("-decks"), decks.path(), latin1("-seed"), latin1("3"),
+                                              latin1("-screenshot"), screenshot} +
+                                 arguments);
     QVERIFY(run.finished);
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains(latin1("marrowick-table: cannot read the card deck ") + broken.fileName()),
-             qPrintable(run.err));
-    QVERIFY(!QFile::exists(decks.filePath(latin1("x.png"))));
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+    QVERIFY2(run.err.contains(error.arg(decks.path())), qPrintable(run.err));
+    QCOMPARE(QFile::exists(screenshot), exitCode == 0);
 }
 
 QTEST_GUILESS_MAIN(TestTableProgram)

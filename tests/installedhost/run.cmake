@@ -5,11 +5,13 @@ include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScratchInstall.cmake)
 
 foreach(installed
         include/marrowick/card.h
+        include/marrowick/carddeck.h
         include/marrowick/command.h
         include/marrowick/commandlineoptions.h
         include/marrowick/compositecommand.h
         include/marrowick/evalhand.h
         include/marrowick/localresources.h
+        include/marrowick/marrowick_deck_export.h
         include/marrowick/marrowick_export.h
         include/marrowick/marrowick_version.h
         include/marrowick/parallelcommand.h)
@@ -18,9 +20,10 @@ foreach(installed
     endif()
 endforeach()
 file(GLOB_RECURSE pc_files ${prefix}/*/marrowick.pc)
-file(GLOB_RECURSE libraries ${prefix}/*/libmarrowick.so.1)
-if(NOT pc_files OR NOT libraries)
-    message(FATAL_ERROR "Not installed: marrowick.pc or libmarrowick.so.1")
+file(GLOB_RECURSE libraries ${prefix}/*/libmarrowick.so.1 ${prefix}/*/libmarrowick-deck.so.1)
+list(LENGTH libraries library_count)
+if(NOT pc_files OR NOT library_count EQUAL 2)
+    message(FATAL_ERROR "Not installed: marrowick.pc, libmarrowick.so.1 or libmarrowick-deck.so.1")
 endif()
 
 find_program(PKG_CONFIG pkg-config)
@@ -34,6 +37,17 @@ if(PKG_CONFIG)
     string(STRIP "${step_output}" pc_libdir)
     if(NOT EXISTS ${pc_includedir}/marrowick/card.h OR NOT EXISTS ${pc_libdir}/libmarrowick.so)
         message(FATAL_ERROR "marrowick.pc points elsewhere: ${pc_includedir}, ${pc_libdir}")
+    endif()
+    run_step(${PKG_CONFIG} --variable=decksdir marrowick-deck)
+    string(STRIP "${step_output}" pc_decksdir)
+    run_step(${PKG_CONFIG} --variable=datadir marrowick)
+    string(STRIP "${step_output}" pc_datadir)
+    if(NOT EXISTS ${pc_decksdir}/marrowick-deck.svg OR NOT pc_decksdir STREQUAL "${pc_datadir}/decks")
+        message(FATAL_ERROR "marrowick-deck.pc and marrowick.pc give no decks: ${pc_decksdir}, ${pc_datadir}")
+    endif()
+    run_step(${PKG_CONFIG} --libs marrowick-deck)
+    if(NOT step_output MATCHES "-lmarrowick-deck" OR NOT step_output MATCHES "-lmarrowick ")
+        message(FATAL_ERROR "marrowick-deck.pc gives the wrong libraries: ${step_output}")
     endif()
 endif()
 
