@@ -35,8 +35,8 @@ EquityResult referenceOdds(const QList<QByteArray> &holes, const QByteArray &boa
 {
     QByteArray deck;
     for (char code = 1; code <= 52; ++code) {
-        if (!board.contains(code) && !dead.contains(code)
-            && std::none_of(holes.begin(), holes.end(), [code](const QByteArray &h) { return h.contains(code); }))
+        if (!board.contains(code) && !dead.contains(code) &&
+            std::none_of(holes.begin(), holes.end(), [code](const QByteArray &h) { return h.contains(code); }))
             deck.append(code);
     }
     EquityResult result;
@@ -110,20 +110,41 @@ void TestEquityCalculator::exactOdds_data()
     QTest::addColumn<QString>("dead");
     QTest::addColumn<QList<int>>("window"); // hole cards, least and most used
 
-    const QList<int> holdem{2, 0, 2};
-    const QList<int> omaha{4, 2, 2};
-    QTest::newRow("hold'em flop") << "hAsA dKcK" << "c2d7hK" << "" << holdem;
-    QTest::newRow("hold'em turn, straights split") << "sAhK dAcK c9c8" << "dQhJsTc2" << "" << holdem;
-    QTest::newRow("hold'em flop, dead cards") << "hAsA dKcK" << "c2d7h9" << "sKhKd2" << holdem;
-    QTest::newRow("hold'em flop, ten players")
-        << "hAsA dKcK hQcQ sJdJ cTc9 d8d7 s6s5 h4d4 cAd2 hKh9" << "s2h3c4" << "" << holdem;
-    QTest::newRow("hold'em river") << "hAsA dKcK" << "c2d7hKsKd9" << "" << holdem;
-    QTest::newRow("one player") << "hAsA" << "c2d7h9" << "" << holdem;
-    QTest::newRow("Omaha flop") << "sAhAsKhQ dKcKdJcT" << "s2s7h9" << "" << omaha;
-    QTest::newRow("Omaha turn, three players") << "sAhAsKhQ dKcKdJcT c5c6d7d8" << "s2s7h9c9" << "" << omaha;
-    QTest::newRow("both hole cards") << "hAsA dKcK" << "c2d7h9" << "" << QList<int>{2, 2, 2};
-    QTest::newRow("two of five") << "sAhAsKhQd2 dKcKdJcTh3" << "s2s7h9c9" << "" << QList<int>{5, 2, 2};
-    QTest::newRow("one to three of three") << "sAhAsK dKcKdJ c5c6d7" << "s2s7h9c9" << "" << QList<int>{3, 1, 3};
+    const QList<int> holdem {2, 0, 2};
+    const QList<int> omaha {4, 2, 2};
+    QTest::newRow("hold'em flop") << "hAsA dKcK"
+                                  << "c2d7hK"
+                                  << "" << holdem;
+    QTest::newRow("hold'em turn, straights split") << "sAhK dAcK c9c8"
+                                                   << "dQhJsTc2"
+                                                   << "" << holdem;
+    QTest::newRow("hold'em flop, dead cards") << "hAsA dKcK"
+                                              << "c2d7h9"
+                                              << "sKhKd2" << holdem;
+    QTest::newRow("hold'em flop, ten players") << "hAsA dKcK hQcQ sJdJ cTc9 d8d7 s6s5 h4d4 cAd2 hKh9"
+                                               << "s2h3c4"
+                                               << "" << holdem;
+    QTest::newRow("hold'em river") << "hAsA dKcK"
+                                   << "c2d7hKsKd9"
+                                   << "" << holdem;
+    QTest::newRow("one player") << "hAsA"
+                                << "c2d7h9"
+                                << "" << holdem;
+    QTest::newRow("Omaha flop") << "sAhAsKhQ dKcKdJcT"
+                                << "s2s7h9"
+                                << "" << omaha;
+    QTest::newRow("Omaha turn, three players") << "sAhAsKhQ dKcKdJcT c5c6d7d8"
+                                               << "s2s7h9c9"
+                                               << "" << omaha;
+    QTest::newRow("both hole cards") << "hAsA dKcK"
+                                     << "c2d7h9"
+                                     << "" << QList<int> {2, 2, 2};
+    QTest::newRow("two of five") << "sAhAsKhQd2 dKcKdJcTh3"
+                                 << "s2s7h9c9"
+                                 << "" << QList<int> {5, 2, 2};
+    QTest::newRow("one to three of three") << "sAhAsK dKcKdJ c5c6d7"
+                                           << "s2s7h9c9"
+                                           << "" << QList<int> {3, 1, 3};
 }
 
 // Against every board counted with Evaluate.
@@ -138,7 +159,8 @@ void TestEquityCalculator::exactOdds()
     const EquityResult result = calculator.calculate();
     QVERIFY2(result.isValid(), qPrintable(result.error));
     QVERIFY(result.exact);
-    const EquityResult expected = referenceOdds(calculator.players(), codes(board), codes(dead), window.at(1), window.at(2));
+    const EquityResult expected =
+        referenceOdds(calculator.players(), codes(board), codes(dead), window.at(1), window.at(2));
     QCOMPARE(result.boards, expected.boards);
     QCOMPARE(result.players.size(), expected.players.size());
     for (int p = 0; p < result.players.size(); ++p) {
@@ -171,24 +193,43 @@ void TestEquityCalculator::badInput_data()
     QTest::addColumn<qint64>("trials");
     QTest::addColumn<QString>("error");
 
-    const QList<int> holdem{2, 0, 2};
-    QTest::newRow("card twice in the hands") << "hAsA sAdK" << "" << "" << holdem << qint64(0) << "the card sA is given twice";
-    QTest::newRow("board card in a hand") << "hAsA dKcK" << "c2hA" << "" << holdem << qint64(0) << "the card hA is given twice";
-    QTest::newRow("dead card on the board") << "hAsA dKcK" << "c2" << "c2" << holdem << qint64(0) << "the card c2 is given twice";
-    QTest::newRow("three hole cards") << "hAsAc3 dKcK" << "" << "" << holdem << qint64(0)
-                                      << "player 1 has 3 hole cards; the game deals 2";
-    QTest::newRow("no players") << "" << "" << "" << holdem << qint64(0) << "no players";
-    QTest::newRow("six board cards") << "hAsA dKcK" << "c2c3c4c5c6c7" << "" << holdem << qint64(0)
-                                     << "the board has 6 cards; at most 5";
-    QTest::newRow("deck too small")
-        << "hAsA dKcK hQcQ sJdJ cTc9 d8d7 s6s5 h4d4 cAd2 hKh9 c3c4 c5c6 c7c8 c2cJ dAd3 d5d6 d9dT dQh2 h5h6 h7h8 hThJ s2s3"
-        << "" << "s4s7s8s9" << holdem << qint64(0) << "too many cards: 4 left for 5 board cards";
-    QTest::newRow("window beyond the hole cards") << "hAsA dKcK" << "" << "" << QList<int>{2, 3, 5} << qint64(0)
-                                                  << "no hand fits the window of 3 to 5 of 2 hole cards";
-    QTest::newRow("empty window") << "hAsA dKcK" << "" << "" << QList<int>{2, 2, 1} << qint64(0)
+    const QList<int> holdem {2, 0, 2};
+    QTest::newRow("card twice in the hands") << "hAsA sAdK"
+                                             << ""
+                                             << "" << holdem << qint64(0) << "the card sA is given twice";
+    QTest::newRow("board card in a hand") << "hAsA dKcK"
+                                          << "c2hA"
+                                          << "" << holdem << qint64(0) << "the card hA is given twice";
+    QTest::newRow("dead card on the board") << "hAsA dKcK"
+                                            << "c2"
+                                            << "c2" << holdem << qint64(0) << "the card c2 is given twice";
+    QTest::newRow("three hole cards") << "hAsAc3 dKcK"
+                                      << ""
+                                      << "" << holdem << qint64(0) << "player 1 has 3 hole cards; the game deals 2";
+    QTest::newRow("no players") << ""
+                                << ""
+                                << "" << holdem << qint64(0) << "no players";
+    QTest::newRow("six board cards") << "hAsA dKcK"
+                                     << "c2c3c4c5c6c7"
+                                     << "" << holdem << qint64(0) << "the board has 6 cards; at most 5";
+    QTest::newRow("deck too small") << "hAsA dKcK hQcQ sJdJ cTc9 d8d7 s6s5 h4d4 cAd2 hKh9 c3c4 c5c6 c7c8 c2cJ dAd3 "
+                                       "d5d6 d9dT dQh2 h5h6 h7h8 hThJ s2s3"
+                                    << ""
+                                    << "s4s7s8s9" << holdem << qint64(0) << "too many cards: 4 left for 5 board cards";
+    QTest::newRow("window beyond the hole cards")
+        << "hAsA dKcK"
+        << ""
+        << "" << QList<int> {2, 3, 5} << qint64(0) << "no hand fits the window of 3 to 5 of 2 hole cards";
+    QTest::newRow("empty window") << "hAsA dKcK"
+                                  << ""
+                                  << "" << QList<int> {2, 2, 1} << qint64(0)
                                   << "no hand fits the window of 2 to 1 of 2 hole cards";
-    QTest::newRow("no hole cards") << "" << "" << "" << QList<int>{0, 0, 0} << qint64(0) << "no players";
-    QTest::newRow("negative trials") << "hAsA dKcK" << "" << "" << holdem << qint64(-5) << "a negative number of trials";
+    QTest::newRow("no hole cards") << ""
+                                   << ""
+                                   << "" << QList<int> {0, 0, 0} << qint64(0) << "no players";
+    QTest::newRow("negative trials") << "hAsA dKcK"
+                                     << ""
+                                     << "" << holdem << qint64(-5) << "a negative number of trials";
 }
 
 void TestEquityCalculator::badInput()

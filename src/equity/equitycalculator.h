@@ -151,7 +151,8 @@ public:
     void cancel();
     /// True from start() until finished() has been emitted.
     bool isRunning() const;
-    /// Waits until the worker threads of start() have ended; finished() still follows from the event loop. True if any ran.
+    /// Waits until the worker threads of start() have ended; finished() still follows from the event loop. True if any
+    /// ran.
     bool waitForFinished();
 
 Q_SIGNALS:

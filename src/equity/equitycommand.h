@@ -1,8 +1,8 @@
 #ifndef MARROWICK_EQUITYCOMMAND_H
 #define MARROWICK_EQUITYCOMMAND_H
 
-#include <marrowick/command.h>
 #include "equitycalculator.h"
+#include <marrowick/command.h>
 
 namespace Marrowick {
 

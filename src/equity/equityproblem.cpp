@@ -61,7 +61,8 @@ QString makeProblem(const EquityInput &input, EquityProblem *problem)
                 .arg(hole.size())
                 .arg(input.holeCount);
         problem->holes.emplace_back();
-        const QString error = readCards(hole, QStringLiteral("player %1").arg(player + 1), &used, &problem->holes.back());
+        const QString error =
+            readCards(hole, QStringLiteral("player %1").arg(player + 1), &used, &problem->holes.back());
         if (!error.isEmpty())
             return error;
     }

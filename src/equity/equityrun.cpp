@@ -2,6 +2,7 @@
 
 #include "randomgenerator.h"
 #include "scorers.h"
+#include "suitsymmetry.h"
 #include "taskrunner.h"
 
 #include <array>
@@ -22,13 +23,22 @@ qint64 combinations(int n, int k)
     return result;
 }
 
-// Every board that completes a known prefix, in ascending card order.
-template <class Scorer>
-class BoardWalk
+// Where a walk stands in settling the suit changes (see SuitSymmetry).
+struct Settling
+{
+    int rank = -1; ///< rank of the last card taken
+    unsigned suits = 0; ///< suits taken of that rank so far
+    quint32 undecided = 0; ///< changes that keep every rank below
+};
+
+// Every board that completes a known prefix, in ascending card order, one of
+// each family of boards that a change of suits turns into one another.
+template<class Scorer> class BoardWalk
 {
 public:
-    BoardWalk(const Scorer &scorer, const EquityProblem &problem, Tally &tally)
+    BoardWalk(const Scorer &scorer, const SuitSymmetry &symmetry, const EquityProblem &problem, Tally &tally)
         : m_scorer(scorer)
+        , m_symmetry(symmetry)
         , m_deck(problem.deck.data())
         , m_deckSize(int(problem.deck.size()))
         , m_tally(tally)
@@ -36,43 +46,65 @@ public:
         std::copy(problem.board.begin(), problem.board.end(), m_cards.begin());
     }
 
-    void setCard(int depth, int card) { m_cards[size_t(depth)] = card; }
+    /// Takes @p card as the board card at @p depth; false when no board that follows is the least of its family.
+    bool take(int depth, int card, Settling &settling) const
+    {
+        m_cards[size_t(depth)] = card;
+        return next(settling, card, settling);
+    }
 
     /// Adds @p left cards from deck position @p start on, at board position @p depth.
-    void walk(int start, int left, int depth, const CardsState &state)
+    void walk(int start, int left, int depth, const CardsState &state, const Settling &settling)
     {
         if (left == 0) {
-            leaf(state);
-        } else if (left == 1) {
-            for (int i = start; i < m_deckSize; ++i) {
-                m_cards[size_t(depth)] = m_deck[i];
-                leaf(state.with(m_deck[i]));
-            }
-        } else {
-            for (int i = start; i <= m_deckSize - left; ++i) {
-                m_cards[size_t(depth)] = m_deck[i];
-                walk(i + 1, left - 1, depth + 1, state.with(m_deck[i]));
-            }
+            leaf(state, settling);
+            return;
+        }
+        for (int i = start; i <= m_deckSize - left; ++i) {
+            Settling after;
+            if (!next(settling, m_deck[i], after))
+                return; // the suits of a lower rank are settled for every card that follows
+            m_cards[size_t(depth)] = m_deck[i];
+            if (left == 1)
+                leaf(state.with(m_deck[i]), after);
+            else
+                walk(i + 1, left - 1, depth + 1, state.with(m_deck[i]), after);
         }
     }
 
 private:
-    void leaf(const CardsState &state)
+    bool next(const Settling &before, int card, Settling &after) const
     {
+        after.rank = rankOf(card);
+        if (after.rank == before.rank) {
+            after.suits = before.suits | (1u << suitOf(card));
+            after.undecided = before.undecided;
+            return true;
+        }
+        after.suits = 1u << suitOf(card);
+        after.undecided = before.undecided;
+        return before.rank < 0 || m_symmetry.settle(before.suits, after.undecided);
+    }
+
+    void leaf(const CardsState &state, Settling settling)
+    {
+        if (settling.undecided && !m_symmetry.settle(settling.suits, settling.undecided))
+            return;
         m_scorer.score(state, m_cards.data(), m_values.data());
-        m_tally.add(m_values.data());
+        m_tally.add(m_values.data(), m_symmetry.familySize(settling.undecided));
     }
 
     const Scorer &m_scorer;
+    const SuitSymmetry &m_symmetry;
     const int *m_deck;
     int m_deckSize;
     Tally &m_tally;
-    std::array<int, boardSize> m_cards{};
-    std::array<int, maxPlayers> m_values{};
+    mutable std::array<int, boardSize> m_cards {};
+    std::array<int, maxPlayers> m_values {};
 };
 
 // Exact: the tasks are the first one or two missing cards, so that threads share the work finely.
-template <class Scorer>
+template<class Scorer>
 Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int threads, RunControl &control)
 {
     const int n = int(problem.deck.size());
@@ -90,18 +122,23 @@ Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int th
     }
     control.total = combinations(n, missing);
     const CardsState base = stateOf(problem.board.data(), known);
+    const SuitSymmetry symmetry(problem);
     return runTasks(threads, qint64(tasks.size()), problem.playerCount(), control.cancel,
                     [&](qint64 task, Tally &tally) {
-                        BoardWalk<Scorer> walk(scorer, problem, tally);
+                        BoardWalk<Scorer> walk(scorer, symmetry, problem, tally);
                         CardsState state = base;
+                        Settling settling;
+                        settling.undecided = symmetry.allChanges();
                         int next = 0;
-                        for (int i = 0; i < prefix; ++i) {
+                        bool open = true;
+                        for (int i = 0; i < prefix && open; ++i) {
                             const int position = tasks[size_t(task)][size_t(i)];
-                            walk.setCard(known + i, problem.deck[size_t(position)]);
+                            open = walk.take(known + i, problem.deck[size_t(position)], settling);
                             state = state.with(problem.deck[size_t(position)]);
                             next = position + 1;
                         }
-                        walk.walk(next, missing - prefix, known + prefix, state);
+                        if (open)
+                            walk.walk(next, missing - prefix, known + prefix, state, settling);
                         control.done += combinations(n - next, missing - prefix);
                     });
 }
@@ -112,19 +149,20 @@ Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int th
 const qint64 batchSize = 4096;
 const qint64 batchesPerRound = 64;
 
-template <class Scorer>
-void dealBatch(const Scorer &scorer, const EquityProblem &problem, quint64 seed, qint64 batch, qint64 deals, Tally &tally)
+template<class Scorer>
+void dealBatch(const Scorer &scorer, const EquityProblem &problem, quint64 seed, qint64 batch, qint64 deals,
+               Tally &tally)
 {
     RandomGenerator random(seed, quint64(batch));
-    std::array<int, deckSize> deck{};
+    std::array<int, deckSize> deck {};
     const int n = int(problem.deck.size());
     std::copy(problem.deck.begin(), problem.deck.end(), deck.begin());
     const int known = int(problem.board.size());
     const int missing = problem.missingBoardCards();
-    std::array<int, boardSize> cards{};
+    std::array<int, boardSize> cards {};
     std::copy(problem.board.begin(), problem.board.end(), cards.begin());
     const CardsState base = stateOf(cards.data(), known);
-    std::array<int, maxPlayers> values{};
+    std::array<int, maxPlayers> values {};
     for (qint64 deal = 0; deal < deals; ++deal) {
         CardsState state = base;
         // A partial shuffle: the first cards of the deck become the board.
@@ -170,14 +208,15 @@ EquityResult resultOf(const Tally &tally, bool exact)
             player.equity = share / boards;
         }
         if (!exact && boards > 1)
-            player.standardError = std::sqrt(std::max(0.0, squares / boards - player.equity * player.equity) / (boards - 1));
+            player.standardError =
+                std::sqrt(std::max(0.0, squares / boards - player.equity * player.equity) / (boards - 1));
         result.players.append(player);
     }
     result.standardError = largestStandardError(result);
     return result;
 }
 
-template <class Scorer>
+template<class Scorer>
 EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem, const RunSettings &settings,
                               RunControl &control)
 {
@@ -188,13 +227,13 @@ EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem
     Tally tally(problem.playerCount());
     for (qint64 first = 0; first < batches && !control.cancel;) {
         const qint64 count = targeted ? std::min(batchesPerRound, batches - first) : batches;
-        tally.merge(runTasks(settings.threads, count, problem.playerCount(), control.cancel,
-                             [&](qint64 task, Tally &own) {
-                                 const qint64 batch = first + task;
-                                 const qint64 deals = std::min(batchSize, limit - batch * batchSize);
-                                 dealBatch(scorer, problem, settings.seed, batch, deals, own);
-                                 control.done += deals;
-                             }));
+        tally.merge(
+            runTasks(settings.threads, count, problem.playerCount(), control.cancel, [&](qint64 task, Tally &own) {
+                const qint64 batch = first + task;
+                const qint64 deals = std::min(batchSize, limit - batch * batchSize);
+                dealBatch(scorer, problem, settings.seed, batch, deals, own);
+                control.done += deals;
+            }));
         first += count;
         if (targeted && largestStandardError(resultOf(tally, false)) <= settings.targetStandardError)
             break;
@@ -202,7 +241,7 @@ EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem
     return resultOf(tally, false);
 }
 
-template <class Scorer>
+template<class Scorer>
 EquityResult runWith(const EquityProblem &problem, const RunSettings &settings, RunControl &control)
 {
     const Scorer scorer(problem);
@@ -216,7 +255,9 @@ EquityResult runWith(const EquityProblem &problem, const RunSettings &settings, 
 EquityResult runEquity(const EquityProblem &problem, const RunSettings &settings, RunControl &control)
 {
     EquityResult result;
-    if (problem.minFromHole == 0 && problem.maxFromHole == problem.holeCount && problem.holeCount <= 2)
+    if (problem.minFromHole == 0 && problem.maxFromHole == 2 && problem.holeCount == 2)
+        result = runWith<HoldemScorer>(problem, settings, control);
+    else if (problem.minFromHole == 0 && problem.maxFromHole == problem.holeCount && problem.holeCount < 2)
         result = runWith<FreeChoiceScorer>(problem, settings, control);
     else if (problem.minFromHole == 2 && problem.maxFromHole == 2)
         result = runWith<TwoHoleScorer>(problem, settings, control);

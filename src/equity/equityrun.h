@@ -21,9 +21,9 @@ struct RunSettings
 /// Shared between a running calculation and whoever watches it.
 struct RunControl
 {
-    std::atomic<bool> cancel{false};
-    std::atomic<qint64> done{0}; ///< boards counted or dealt so far
-    std::atomic<qint64> total{0}; ///< boards the run will take; 0 while unknown
+    std::atomic<bool> cancel {false};
+    std::atomic<qint64> done {0}; ///< boards counted or dealt so far
+    std::atomic<qint64> total {0}; ///< boards the run will take; 0 while unknown
 };
 
 /// Random boards that a run with a target standard error deals at most, unless told otherwise.

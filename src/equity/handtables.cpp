@@ -9,7 +9,18 @@ namespace Equity {
 namespace {
 
 // EvalHand's categories, the top byte of a value.
-enum Category { HighCard, Pair, TwoPair, ThreeOfAKind, Straight, Flush, FullHouse, FourOfAKind, StraightFlush, RoyalFlush };
+enum Category {
+    HighCard,
+    Pair,
+    TwoPair,
+    ThreeOfAKind,
+    Straight,
+    Flush,
+    FullHouse,
+    FourOfAKind,
+    StraightFlush,
+    RoyalFlush
+};
 
 // EvalHand counts ranks from 2 to 14 (the ace); ours run from 0 (the two) to 12.
 int packedValue(Category category, std::array<int, boardSize> ranks)
@@ -37,7 +48,7 @@ int highestStraightStart(unsigned mask)
 // last, as EvalHand reads a five-high straight.
 std::array<int, boardSize> straightRanks(int start)
 {
-    std::array<int, boardSize> ranks{};
+    std::array<int, boardSize> ranks {};
     for (int i = 0; i < boardSize; ++i) {
         const int rank = start + 4 - i;
         ranks[i] = rank < 0 ? rankCount - 1 : rank;
@@ -63,7 +74,7 @@ int flushValueOf(unsigned mask)
         return packedValue(RoyalFlush, straightRanks(start));
     if (start > -2)
         return packedValue(StraightFlush, straightRanks(start));
-    std::array<int, boardSize> ranks{};
+    std::array<int, boardSize> ranks {};
     takeHighest(mask, boardSize, ranks, 0);
     return packedValue(Flush, ranks);
 }
@@ -91,7 +102,7 @@ int rankValueOf(const std::array<int, rankCount> &counts)
     const auto without = [present](int a, int b = -1) {
         return present & ~(a >= 0 ? 1u << a : 0u) & ~(b >= 0 ? 1u << b : 0u);
     };
-    std::array<int, boardSize> ranks{};
+    std::array<int, boardSize> ranks {};
     if (quads >= 0) {
         ranks = {quads, quads, quads, quads, 0};
         takeHighest(without(quads), 1, ranks, 4);
@@ -125,7 +136,7 @@ int rankValueOf(const std::array<int, rankCount> &counts)
 
 std::array<int, rankCount> countsOfKey(quint64 key)
 {
-    std::array<int, rankCount> counts{};
+    std::array<int, rankCount> counts {};
     for (int rank = 0; rank < rankCount; ++rank)
         counts[size_t(rank)] = int((key >> (3 * rank)) & 7u);
     return counts;
@@ -157,7 +168,7 @@ quint64 candidateMultiplier(int attempt)
 
 int fiveCardValue(const int *cards)
 {
-    std::array<int, rankCount> counts{};
+    std::array<int, rankCount> counts {};
     unsigned mask = 0;
     bool oneSuit = true;
     for (int i = 0; i < boardSize; ++i) {
@@ -265,20 +276,24 @@ int HandTables::bestValue(const int *cards, int count) const
     return rankValue(key);
 }
 
-const TwoHoleTable &TwoHoleTable::instance()
+const PairBoardTable &PairBoardTable::instance(Choice choice)
 {
-    static const TwoHoleTable table;
-    return table;
+    if (choice == AllSeven) {
+        static const PairBoardTable allSeven(AllSeven);
+        return allSeven;
+    }
+    static const PairBoardTable twoWithThree(TwoWithThree);
+    return twoWithThree;
 }
 
-int TwoHoleTable::pairIndex(int rankA, int rankB)
+int PairBoardTable::pairIndex(int rankA, int rankB)
 {
     const int low = std::min(rankA, rankB);
     const int high = std::max(rankA, rankB);
     return high * (high + 1) / 2 + low;
 }
 
-TwoHoleTable::TwoHoleTable()
+PairBoardTable::PairBoardTable(Choice choice)
 {
     const HandTables &tables = HandTables::instance();
     const std::vector<quint64> &boards = tables.fiveCardRankKeys();
@@ -286,28 +301,32 @@ TwoHoleTable::TwoHoleTable()
     m_values.assign(size_t(pairIndex(rankCount - 1, rankCount - 1) + 1) * m_boardCount, 0);
     // A key with a counter above 4 belongs to no real hand.
     const quint64 lowBits = 0x1249249249ull; // bit 0 of every 3-bit counter
+    const auto real = [lowBits](quint64 key) { return ((key >> 2) & (key | (key >> 1)) & lowBits) == 0; };
     for (int high = 0; high < rankCount; ++high) {
         for (int low = 0; low <= high; ++low) {
             const quint64 pairKey = (quint64(1) << (3 * high)) + (quint64(1) << (3 * low));
+            int *row = m_values.data() + size_t(pairIndex(high, low)) * m_boardCount;
             for (size_t board = 0; board < m_boardCount; ++board) {
-                int ranks[boardSize];
+                if (choice == AllSeven) {
+                    const quint64 key = pairKey + boards[board];
+                    row[board] = real(key) ? tables.rankValue(key) : 0;
+                    continue;
+                }
+                quint64 rankKeys[boardSize];
                 int n = 0;
                 for (int rank = 0; rank < rankCount; ++rank) {
                     for (quint64 c = (boards[board] >> (3 * rank)) & 7u; c > 0; --c)
-                        ranks[n++] = rank;
+                        rankKeys[n++] = quint64(1) << (3 * rank);
                 }
                 int best = 0;
-                for (int a = 0; a < boardSize; ++a) {
-                    for (int b = a + 1; b < boardSize; ++b) {
+                for (int a = 0; a < boardSize; ++a)
+                    for (int b = a + 1; b < boardSize; ++b)
                         for (int c = b + 1; c < boardSize; ++c) {
-                            const quint64 key = pairKey + (quint64(1) << (3 * ranks[a])) + (quint64(1) << (3 * ranks[b]))
-                                + (quint64(1) << (3 * ranks[c]));
-                            if (((key >> 2) & (key | (key >> 1)) & lowBits) == 0)
+                            const quint64 key = pairKey + rankKeys[a] + rankKeys[b] + rankKeys[c];
+                            if (real(key))
                                 best = std::max(best, tables.rankValue(key));
                         }
-                    }
-                }
-                m_values[size_t(pairIndex(high, low)) * m_boardCount + board] = best;
+                row[board] = best;
             }
         }
     }

@@ -91,22 +91,31 @@ private:
 };
 
 /**
- * For games that take exactly two hole cards and three board cards: the best
- * value, suits aside, of a pair of hole ranks with three of five board ranks.
- * About 2 MB, built on first use.
+ * The best value, suits aside, of two hole ranks with a board of five, by the
+ * number of the hole ranks and the board's rank id: a player's row (24 kB)
+ * stays in the cache while the boards go by. About 2 MB, built on first use.
  */
-class TwoHoleTable
+class PairBoardTable
 {
 public:
-    static const TwoHoleTable &instance();
+    enum Choice {
+        AllSeven, ///< the best five of all seven cards (hold'em)
+        TwoWithThree ///< both hole cards with three of the board (Omaha)
+    };
+    static const PairBoardTable &instance(Choice choice);
 
     /// The number of a pair of hole ranks, for rankValue().
     static int pairIndex(int rankA, int rankB);
-    /// The best value of the hole pair @p pairIndex with three cards of the board of five whose rank id is @p boardRankId.
-    int rankValue(int pairIndex, int boardRankId) const { return m_values[size_t(pairIndex) * m_boardCount + boardRankId]; }
+    /// The best value of the hole ranks @p pairIndex with the board of five whose rank id is @p boardRankId.
+    int rankValue(int pairIndex, int boardRankId) const
+    {
+        return m_values[size_t(pairIndex) * m_boardCount + size_t(boardRankId)];
+    }
+    /// The row of rankValue() for one pair of hole ranks.
+    const int *row(int pairIndex) const { return m_values.data() + size_t(pairIndex) * m_boardCount; }
 
 private:
-    TwoHoleTable();
+    explicit PairBoardTable(Choice choice);
     size_t m_boardCount = 0;
     std::vector<int> m_values;
 };

@@ -15,17 +15,13 @@ void addChoices(const int *cards, int count, int take, int from, CardsState stat
         addChoices(cards, count, take - 1, i + 1, state.with(cards[i]), out);
 }
 
-// Every subset of @p mask with @p take bits.
-std::vector<unsigned> subsetsOf(unsigned mask, int take)
+// The bits of @p mask, each alone; returns how many.
+int bitsOf(unsigned mask, unsigned *bits)
 {
-    std::vector<unsigned> subsets;
-    for (unsigned subset = mask;; subset = (subset - 1) & mask) {
-        if (int(qPopulationCount(subset)) == take)
-            subsets.push_back(subset);
-        if (subset == 0)
-            break;
-    }
-    return subsets;
+    int count = 0;
+    for (; mask; mask &= mask - 1)
+        bits[count++] = mask & (0u - mask);
+    return count;
 }
 
 } // namespace
@@ -37,17 +33,36 @@ std::vector<CardsState> choicesOf(const int *cards, int count, int take)
     return out;
 }
 
+HoldemScorer::HoldemScorer(const EquityProblem &problem)
+    : m_tables(HandTables::instance())
+{
+    const PairBoardTable &table = PairBoardTable::instance(PairBoardTable::AllSeven);
+    for (const std::vector<int> &hole : problem.holes) {
+        Player player;
+        player.row = table.row(PairBoardTable::pairIndex(rankOf(hole[0]), rankOf(hole[1])));
+        player.suitRanks.fill(0);
+        player.suitCounts.fill(0);
+        for (int card : hole) {
+            player.suitRanks[size_t(suitOf(card))] |= 1u << rankOf(card);
+            ++player.suitCounts[size_t(suitOf(card))];
+        }
+        m_players.push_back(player);
+    }
+}
+
 TwoHoleScorer::TwoHoleScorer(const EquityProblem &problem)
     : m_tables(HandTables::instance())
-    , m_table(TwoHoleTable::instance())
+    , m_table(PairBoardTable::instance(PairBoardTable::TwoWithThree))
 {
     for (const std::vector<int> &hole : problem.holes) {
         Player player;
         player.suitRanks.fill(0);
+        player.suitCounts.fill(0);
         for (size_t a = 0; a < hole.size(); ++a) {
             player.suitRanks[size_t(suitOf(hole[a]))] |= 1u << rankOf(hole[a]);
+            ++player.suitCounts[size_t(suitOf(hole[a]))];
             for (size_t b = a + 1; b < hole.size(); ++b) {
-                const int index = TwoHoleTable::pairIndex(rankOf(hole[a]), rankOf(hole[b]));
+                const int index = PairBoardTable::pairIndex(rankOf(hole[a]), rankOf(hole[b]));
                 const auto end = player.pairs.begin() + player.pairCount;
                 if (std::find(player.pairs.begin(), end, index) == end)
                     player.pairs[size_t(player.pairCount++)] = index;
@@ -59,11 +74,17 @@ TwoHoleScorer::TwoHoleScorer(const EquityProblem &problem)
 
 int TwoHoleScorer::bestFlush(unsigned holeRanks, unsigned boardRanks) const
 {
+    unsigned board[boardSize];
+    unsigned hole[maxHoleCards];
+    const int boardCount = bitsOf(boardRanks, board);
+    const int holeCount = bitsOf(holeRanks, hole);
     int best = 0;
-    for (unsigned boardPart : subsetsOf(boardRanks, 3)) {
-        for (unsigned holePart : subsetsOf(holeRanks, 2))
-            best = std::max(best, m_tables.flushValue(boardPart | holePart));
-    }
+    for (int a = 0; a < boardCount; ++a)
+        for (int b = a + 1; b < boardCount; ++b)
+            for (int c = b + 1; c < boardCount; ++c)
+                for (int x = 0; x < holeCount; ++x)
+                    for (int y = x + 1; y < holeCount; ++y)
+                        best = std::max(best, m_tables.flushValue(board[a] | board[b] | board[c] | hole[x] | hole[y]));
     return best;
 }
 
@@ -92,8 +113,10 @@ void WindowScorer::score(const CardsState &, const int *boardCards, int *values)
                 for (const CardsState &boardPart : boardChoices[k]) {
                     const CardsState hand = holePart.plus(boardPart);
                     const quint32 flush = (hand.suitCounters + suitCountersStart) & flushBits;
-                    best = std::max(best, flush ? m_tables.flushValue(ranksOfSuit(hand.suited, qCountTrailingZeroBits(flush) / 4))
-                                                : m_tables.rankValue(hand.rankKey));
+                    best = std::max(
+                        best,
+                        flush ? m_tables.flushValue(ranksOfSuit(hand.suited, qCountTrailingZeroBits(flush) / 4))
+                              : m_tables.rankValue(hand.rankKey));
                 }
             }
         }

@@ -68,6 +68,42 @@ private:
     std::vector<CardsState> m_holes;
 };
 
+/// Hold'em: the best five of the board and two hole cards.
+class HoldemScorer
+{
+public:
+    explicit HoldemScorer(const EquityProblem &problem);
+
+    void score(const CardsState &board, const int *, int *values) const
+    {
+        const int boardId = m_tables.fiveCardRankId(board.rankKey);
+        // A flush needs three board cards of a suit; five cards hold at most one such suit.
+        const quint32 threeOfSuit = (board.suitCounters + 0x5555u) & flushBits;
+        for (size_t p = 0; p < m_players.size(); ++p)
+            values[p] = m_players[p].row[boardId];
+        if (!threeOfSuit)
+            return;
+        const int suit = int(qCountTrailingZeroBits(threeOfSuit) / 4);
+        const int onBoard = int(board.suitCounters >> (4 * suit)) & 15;
+        const unsigned boardRanks = ranksOfSuit(board.suited, suit);
+        for (size_t p = 0; p < m_players.size(); ++p) {
+            // With seven cards, a flush beats whatever else the ranks make.
+            if (onBoard + m_players[p].suitCounts[size_t(suit)] >= boardSize)
+                values[p] = m_tables.flushValue(boardRanks | m_players[p].suitRanks[size_t(suit)]);
+        }
+    }
+
+private:
+    struct Player
+    {
+        const int *row; ///< PairBoardTable row of the hole ranks
+        std::array<unsigned, suitCount> suitRanks; ///< hole ranks of each suit
+        std::array<int, suitCount> suitCounts; ///< hole cards of each suit
+    };
+    const HandTables &m_tables;
+    std::vector<Player> m_players;
+};
+
 /// Games in which a hand is exactly two hole cards and three board cards (Omaha).
 class TwoHoleScorer
 {
@@ -85,8 +121,9 @@ public:
             int best = 0;
             for (int i = 0; i < player.pairCount; ++i)
                 best = std::max(best, m_table.rankValue(player.pairs[size_t(i)], boardId));
-            if (flushSuit >= 0 && qPopulationCount(player.suitRanks[size_t(flushSuit)]) >= 2)
-                best = std::max(best, bestFlush(player.suitRanks[size_t(flushSuit)], ranksOfSuit(board.suited, flushSuit)));
+            if (flushSuit >= 0 && player.suitCounts[size_t(flushSuit)] >= 2)
+                best = std::max(best,
+                                bestFlush(player.suitRanks[size_t(flushSuit)], ranksOfSuit(board.suited, flushSuit)));
             values[p] = best;
         }
     }
@@ -96,12 +133,13 @@ private:
 
     struct Player
     {
-        std::array<int, maxHoleCards * (maxHoleCards - 1) / 2> pairs; ///< distinct rank pairs, TwoHoleTable::pairIndex
+        std::array<int, maxHoleCards *(maxHoleCards - 1) / 2> pairs; ///< distinct rank pairs, PairBoardTable::pairIndex
         int pairCount = 0;
         std::array<unsigned, suitCount> suitRanks; ///< hole ranks of each suit
+        std::array<int, suitCount> suitCounts; ///< hole cards of each suit
     };
     const HandTables &m_tables;
-    const TwoHoleTable &m_table;
+    const PairBoardTable &m_table;
     std::vector<Player> m_players;
 };
 

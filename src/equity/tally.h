@@ -63,7 +63,10 @@ public:
     int players() const { return m_players; }
     quint64 wins(int player) const { return m_wins[size_t(player)]; }
     /// Boards on which @p player shared the pot with @p sharers - 1 others.
-    quint64 splits(int player, int sharers) const { return m_splits[size_t(player) * size_t(m_players + 1) + size_t(sharers)]; }
+    quint64 splits(int player, int sharers) const
+    {
+        return m_splits[size_t(player) * size_t(m_players + 1) + size_t(sharers)];
+    }
 
 private:
     int m_players;

@@ -19,10 +19,10 @@ namespace Equity {
  * up their tallies. @p work is called as work(task, tally). Tasks not yet
  * begun are skipped once @p cancel is set.
  */
-template <class Work>
+template<class Work>
 Tally runTasks(int threads, qint64 taskCount, int players, const std::atomic<bool> &cancel, const Work &work)
 {
-    std::atomic<qint64> next{0};
+    std::atomic<qint64> next {0};
     const int used = int(std::max<qint64>(1, std::min<qint64>(threads, taskCount)));
     std::vector<Tally> tallies(static_cast<size_t>(used), Tally(players));
     const auto body = [&](int thread) {
