@@ -1,24 +1,20 @@
 #include "pausecommand.h"
 
+#include <QtCore/QTimerEvent>
 #include <QtCore/QtGlobal>
 
 namespace Marrowick {
 
 PauseCommand::PauseCommand(int milliseconds, QObject *parent)
     : Command(parent)
-{
-    m_timer.setSingleShot(true);
-    // A coarse timer may fire a little early, and a pause is a promise of at least this long.
-    m_timer.setTimerType(Qt::PreciseTimer);
-    m_timer.setInterval(qMax(0, milliseconds));
-    connect(&m_timer, &QTimer::timeout, this, &PauseCommand::endWait);
-}
+    , m_duration(qMax(0, milliseconds))
+{ }
 
 PauseCommand::~PauseCommand() = default;
 
 int PauseCommand::duration() const
 {
-    return m_timer.interval();
+    return m_duration;
 }
 
 void PauseCommand::exec()
@@ -26,13 +22,22 @@ void PauseCommand::exec()
     if (m_timer.isActive())
         return;
     Q_EMIT start(this);
-    m_timer.start();
+    // A coarse timer may fire a little early, and a pause is a promise of at least this long.
+    m_timer.start(m_duration, Qt::PreciseTimer, this);
 }
 
 void PauseCommand::finish()
 {
     if (m_timer.isActive())
         endWait();
+}
+
+void PauseCommand::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_timer.timerId())
+        endWait();
+    else
+        Command::timerEvent(event);
 }
 
 void PauseCommand::endWait()

@@ -4,7 +4,7 @@
 #include "command.h"
 #include "marrowick_export.h"
 
-#include <QtCore/QTimer>
+#include <QtCore/QBasicTimer>
 
 namespace Marrowick {
 
@@ -48,10 +48,15 @@ public:
     /// Ends a wait at once with done(); nothing outside a wait.
     void finish() override;
 
+protected:
+    /// Ends the wait when its time is up.
+    void timerEvent(QTimerEvent *event) override;
+
 private:
     void endWait();
 
-    QTimer m_timer;
+    int m_duration;
+    QBasicTimer m_timer; // a plain timer id rather than a QTimer: games chain many pauses
 };
 
 } // namespace Marrowick
