@@ -68,6 +68,7 @@ private Q_SLOTS:
     void brokenFiles();
     void findsDecksByName();
     void backgroundRenderingEqualsForeground();
+    void backgroundRenderingStops();
 
 private:
     QTemporaryDir m_dir;
@@ -306,6 +307,26 @@ void TestCardDeck::backgroundRenderingEqualsForeground()
     // Every picture cached already: the signal comes all the same.
     deck.renderAll(size, 2.0);
     QVERIFY(rendered.wait(5000));
+}
+
+void TestCardDeck::backgroundRenderingStops()
+{
+    // A rendering for another size replaces the one in progress, which never announces itself.
+    CardDeck deck;
+    QSignalSpy rendered(&deck, &CardDeck::allRendered);
+    deck.renderAll(QSize(60, 84), 1.0);
+    deck.renderAll(QSize(30, 42), 1.0);
+    QVERIFY(rendered.wait(20000));
+    QTest::qWait(50);
+    QCOMPARE(rendered.count(), 1);
+    QCOMPARE(rendered.at(0).at(0).toSize(), QSize(30, 42));
+
+    // A deck destroyed while rendering leaves nothing behind that reaches it later.
+    auto doomed = std::make_unique<CardDeck>();
+    doomed->renderAll(QSize(100, 140), 2.0);
+    QTest::qWait(20);
+    doomed.reset();
+    QTest::qWait(50);
 }
 
 QTEST_MAIN(TestCardDeck)

@@ -160,6 +160,14 @@ void CardDeckPrivate::finishIfDone()
         Qt::QueuedConnection);
 }
 
+void CardDeckPrivate::stopRenderingAndWait()
+{
+    if (job) {
+        job->cancelAndWait();
+        job.reset();
+    }
+}
+
 void CardDeckPrivate::stopRendering()
 {
     if (job) {
@@ -192,7 +200,7 @@ CardDeck::CardDeck(const QString &fileOrName, QObject *parent)
 
 CardDeck::~CardDeck()
 {
-    d->stopRendering();
+    d->stopRenderingAndWait();
 }
 
 bool CardDeck::isValid() const

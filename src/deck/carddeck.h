@@ -56,7 +56,8 @@ class CardDeckPrivate;
  * Threads: a CardDeck and its pixmaps belong to the thread that made it,
  * normally the GUI thread, which needs a QGuiApplication; every member is
  * called from that thread. The deck owns its cache and background work:
- * destroying it abandons a rendering in progress without waiting for it.
+ * destroying it stops a rendering in progress, waiting only for the cards
+ * being drawn at that moment. Destroy it before the application object.
  */
 class MARROWICK_DECK_EXPORT CardDeck : public QObject
 {

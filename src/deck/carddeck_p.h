@@ -32,6 +32,7 @@ public:
     // Announces the end of the whole-deck rendering once every picture is in the cache.
     void finishIfDone();
     void stopRendering();
+    void stopRenderingAndWait();
 
     static quint64 cacheKey(int element, const QSize &pixels);
 

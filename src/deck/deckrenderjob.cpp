@@ -76,41 +76,65 @@ void DeckRenderJob::markDone(int index)
     }
 }
 
+void DeckRenderJob::cancelAndWait()
+{
+    QMutexLocker lock(&m_mutex);
+    m_cancelled = true;
+    while (m_working > 0)
+        m_idle.wait(&m_mutex);
+}
+
 void DeckRenderJob::work()
 {
-    QSvgRenderer renderer;
-    const bool loaded = !m_document.isEmpty() && renderer.load(m_document);
-    for (int index = m_next.fetchAndAddRelaxed(1); index < size(); index = m_next.fetchAndAddRelaxed(1)) {
-        {
-            QMutexLocker lock(&m_mutex);
-            if (m_cancelled)
-                return;
-            if (m_states.at(index) != State::Waiting)
-                continue;
-            m_states[index] = State::Rendering;
-        }
-        const RenderItem &item = m_items.at(index);
-        QImage image = CardRendering::render(loaded && item.exists ? &renderer : nullptr, item.element, item.card,
-                                             m_pixels);
-
+    {
         QMutexLocker lock(&m_mutex);
         if (m_cancelled)
             return;
-        if (m_states.at(index) != State::Rendering)
-            continue; // the deck's thread took it meanwhile
-        m_images[index] = std::move(image);
-        m_states[index] = State::Finished;
-        // Posted while the lock is held: cancel(), which the deck calls before
-        // it goes away, cannot return while a worker is still addressing it.
-        const std::shared_ptr<DeckRenderJob> self = shared_from_this();
-        QMetaObject::invokeMethod(
-            m_receiver,
-            [self, index] {
-                if (!self->m_cancelled) // written on this thread only
-                    self->m_ready(index);
-            },
-            Qt::QueuedConnection);
+        ++m_working;
     }
+    QSvgRenderer renderer;
+    const bool loaded = !m_document.isEmpty() && renderer.load(m_document);
+    while (renderNext(loaded ? &renderer : nullptr)) {
+    }
+    QMutexLocker lock(&m_mutex);
+    --m_working;
+    m_idle.wakeAll();
+}
+
+bool DeckRenderJob::renderNext(QSvgRenderer *renderer)
+{
+    const int index = m_next.fetchAndAddRelaxed(1);
+    if (index >= size())
+        return false;
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_cancelled)
+            return false;
+        if (m_states.at(index) != State::Waiting)
+            return true;
+        m_states[index] = State::Rendering;
+    }
+    const RenderItem &item = m_items.at(index);
+    QImage image = CardRendering::render(item.exists ? renderer : nullptr, item.element, item.card, m_pixels);
+
+    QMutexLocker lock(&m_mutex);
+    if (m_cancelled)
+        return false;
+    if (m_states.at(index) != State::Rendering)
+        return true; // the deck's thread took it meanwhile
+    m_images[index] = std::move(image);
+    m_states[index] = State::Finished;
+    // Posted while the lock is held: cancel(), which the deck calls before
+    // it goes away, cannot return while a worker is still addressing it.
+    const std::shared_ptr<DeckRenderJob> self = shared_from_this();
+    QMetaObject::invokeMethod(
+        m_receiver,
+        [self, index] {
+            if (!self->m_cancelled) // written on this thread only
+                self->m_ready(index);
+        },
+        Qt::QueuedConnection);
+    return true;
 }
 
 } // namespace Marrowick

@@ -8,6 +8,7 @@
 #include <QtCore/QMutex>
 #include <QtCore/QSize>
 #include <QtCore/QVector>
+#include <QtCore/QWaitCondition>
 #include <QtGui/QImage>
 
 #include <functional>
@@ -15,6 +16,7 @@
 
 QT_BEGIN_NAMESPACE
 class QObject;
+class QSvgRenderer;
 class QThreadPool;
 QT_END_NAMESPACE
 
@@ -45,6 +47,9 @@ public:
     // Starts the workers; each finished picture's index reaches @p ready on @p receiver's thread.
     void start(QThreadPool *pool, QObject *receiver, std::function<void(int)> ready);
     void cancel();
+    // Cancels and waits for the pictures being drawn at this moment, so that
+    // no worker draws any more once the deck and its application are gone.
+    void cancelAndWait();
 
     // The finished picture @p index, or a null image when it is not finished; either way no worker delivers it later.
     QImage take(int index);
@@ -64,6 +69,8 @@ private:
     enum class State { Waiting, Rendering, Finished, Taken };
 
     void work();
+    // Draws the next picture nobody has started; false when there is none or the job is cancelled.
+    bool renderNext(QSvgRenderer *renderer);
 
     const QByteArray m_document; // empty for a deck that is not valid: placeholders only
     const QVector<RenderItem> m_items;
@@ -74,7 +81,9 @@ private:
 
     QAtomicInt m_next;
     QMutex m_mutex; // guards what follows
+    QWaitCondition m_idle; // no worker drawing any more
     bool m_cancelled = false;
+    int m_working = 0;
     QObject *m_receiver = nullptr;
     std::function<void(int)> m_ready;
     QVector<State> m_states;
