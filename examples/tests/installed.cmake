@@ -4,7 +4,7 @@
 
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScratchInstall.cmake)
 
-foreach(installed bin/marrowick-showdown bin/marrowick-table share/marrowick/decks/marrowick-deck.svg)
+foreach(installed bin/marrowick-showdown bin/marrowick-table bin/marrowick-equity share/marrowick/decks/marrowick-deck.svg)
     if(NOT EXISTS ${prefix}/${installed})
         message(FATAL_ERROR "Not installed: ${installed}")
     endif()
@@ -16,6 +16,11 @@ endif()
 run_step(${prefix}/bin/marrowick-showdown -players 3)
 if(NOT step_output MATCHES "\n(Winner|Split pot): Player")
     message(FATAL_ERROR "Unexpected output of the installed marrowick-showdown:\n${step_output}")
+endif()
+
+run_step(${prefix}/bin/marrowick-equity -tsv -board Kh7d2c AhAs KdKc)
+if(NOT step_output MATCHES "\nboards\t990\n")
+    message(FATAL_ERROR "Unexpected output of the installed marrowick-equity:\n${step_output}")
 endif()
 
 # A copy of the installed tree elsewhere still finds its own deck before the

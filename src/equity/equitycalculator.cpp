@@ -3,7 +3,6 @@
 #include "equityproblem.h"
 #include "equityrun.h"
 
-#include <QtCore/QElapsedTimer>
 #include <QtCore/QPointer>
 #include <QtCore/QThread>
 #include <QtCore/QTimer>
@@ -41,17 +40,6 @@ struct EquityCalculator::Private
 };
 
 namespace {
-
-// Runs a checked calculation and times it.
-EquityResult timedRun(const Equity::EquityProblem &problem, const Equity::RunSettings &settings,
-                      Equity::RunControl &control)
-{
-    QElapsedTimer timer;
-    timer.start();
-    EquityResult result = Equity::runEquity(problem, settings, control);
-    result.seconds = double(timer.nsecsElapsed()) / 1e9;
-    return result;
-}
 
 EquityResult refused(const QString &error)
 {
@@ -200,7 +188,7 @@ EquityResult EquityCalculator::calculate() const
     Equity::EquityProblem problem;
     Equity::makeProblem(d->input, &problem);
     Equity::RunControl control;
-    return timedRun(problem, d->runSettings(), control);
+    return Equity::runEquity(problem, d->runSettings(), control);
 }
 
 void EquityCalculator::start()
@@ -218,7 +206,7 @@ void EquityCalculator::start()
     // The worker hands its result over through the event loop; the destructor
     // joins the worker first, so the object outlives every hand-over it posts.
     d->worker.reset(QThread::create([this, error, problem, settings, control] {
-        const EquityResult result = error.isEmpty() ? timedRun(*problem, settings, *control) : refused(error);
+        const EquityResult result = error.isEmpty() ? Equity::runEquity(*problem, settings, *control) : refused(error);
         QMetaObject::invokeMethod(
             this,
             [this, result] {

@@ -34,7 +34,7 @@ struct EquityResult
     QVector<PlayerEquity> players; ///< one entry a player, in the order given
     qint64 boards = 0; ///< boards counted (exact) or dealt (Monte Carlo)
     double standardError = 0; ///< the largest standard error among the players' equities
-    double seconds = 0; ///< time the calculation took
+    double seconds = 0; ///< time the calculation took, without building the lookup tables on first use
 };
 
 /**

@@ -5,6 +5,8 @@
 #include "suitsymmetry.h"
 #include "taskrunner.h"
 
+#include <QtCore/QElapsedTimer>
+
 #include <array>
 #include <cmath>
 
@@ -103,6 +105,9 @@ private:
     std::array<int, maxPlayers> m_values {};
 };
 
+// Boards that one thread deals with in less time than it takes to start another.
+const qint64 smallRun = 50000;
+
 // Exact: the tasks are the first one or two missing cards, so that threads share the work finely.
 template<class Scorer>
 Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int threads, RunControl &control)
@@ -123,7 +128,7 @@ Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int th
     control.total = combinations(n, missing);
     const CardsState base = stateOf(problem.board.data(), known);
     const SuitSymmetry symmetry(problem);
-    return runTasks(threads, qint64(tasks.size()), problem.playerCount(), control.cancel,
+    return runTasks(control.total < smallRun ? 1 : threads, qint64(tasks.size()), problem.playerCount(), control.cancel,
                     [&](qint64 task, Tally &tally) {
                         BoardWalk<Scorer> walk(scorer, symmetry, problem, tally);
                         CardsState state = base;
@@ -244,10 +249,14 @@ EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem
 template<class Scorer>
 EquityResult runWith(const EquityProblem &problem, const RunSettings &settings, RunControl &control)
 {
-    const Scorer scorer(problem);
-    if (settings.trials > 0 || settings.targetStandardError > 0)
-        return dealRandomBoards(scorer, problem, settings, control);
-    return resultOf(countEveryBoard(scorer, problem, settings.threads, control), true);
+    const Scorer scorer(problem); // builds the tables it needs on first use, before the clock starts
+    QElapsedTimer timer;
+    timer.start();
+    EquityResult result = settings.trials > 0 || settings.targetStandardError > 0
+        ? dealRandomBoards(scorer, problem, settings, control)
+        : resultOf(countEveryBoard(scorer, problem, settings.threads, control), true);
+    result.seconds = double(timer.nsecsElapsed()) / 1e9;
+    return result;
 }
 
 } // namespace

@@ -29,7 +29,7 @@ struct RunControl
 /// Random boards that a run with a target standard error deals at most, unless told otherwise.
 const qint64 defaultTrialLimit = 1000000000;
 
-/// Counts or deals the boards of @p problem; fills everything of the result but the time.
+/// Counts or deals the boards of @p problem; the time in the result leaves out building the tables.
 EquityResult runEquity(const EquityProblem &problem, const RunSettings &settings, RunControl &control);
 
 } // namespace Equity

@@ -1,0 +1,193 @@
+#include "programrun.h"
+
+#include <QtCore/QRegularExpression>
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+
+namespace {
+
+QString latin1(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+// The output without its last line, the time, which differs from run to run.
+QString withoutSeconds(const QString &out)
+{
+    return out.left(out.lastIndexOf(latin1("seconds\t")));
+}
+
+// A player's equity from the tab-separated lines.
+double equityOf(const QString &tsv, int player)
+{
+    return tsv.split(QLatin1Char('\n')).value(player).section(QLatin1Char('\t'), 4, 4).toDouble();
+}
+
+} // namespace
+
+class TestEquityProgram : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void tsv_data();
+    void tsv();
+    void boardAndDeadCards();
+    void randomBoardsRepeat();
+    void readableTable();
+    void help_data();
+    void help();
+    void badInput_data();
+    void badInput();
+
+private:
+    ProgramRun equity(const QStringList &arguments)
+    {
+        return runProgram(latin1(EQUITY_PROGRAM), arguments, m_config.path());
+    }
+
+    QTemporaryDir m_config;
+};
+
+void TestEquityProgram::tsv_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");
+    const QString acesAgainstKings = latin1("player\thand\twin\ttie\tequity\n"
+                                            "1\tAhAs\t0.810646\t0.003818\t0.812555\n"
+                                            "2\tKdKc\t0.185536\t0.003818\t0.187445\n"
+                                            "boards\t1712304\n");
+    QTest::newRow("rank first") << QStringList {latin1("-tsv"), latin1("AhAs"), latin1("KdKc")} << acesAgainstKings;
+    QTest::newRow("suit first, switch last")
+        << QStringList {latin1("hAsA"), latin1("dKcK"), latin1("-tsv")} << acesAgainstKings;
+    QTest::newRow("mixed order and case, one thread")
+        << QStringList {latin1("-threads"), latin1("1"), latin1("-tsv"), latin1("aHsA"), latin1("Kdck")}
+        << acesAgainstKings;
+    QTest::newRow("Omaha river") << QStringList {latin1("-game"),      latin1("omaha"), latin1("-board"),
+                                                 latin1("Kh7d2c9s9c"), latin1("-tsv"),  latin1("AhAs3c4c"),
+                                                 latin1("KdKcQhJh")}
+                                 << latin1("player\thand\twin\ttie\tequity\n"
+                                           "1\tAhAs3c4c\t0.000000\t0.000000\t0.000000\n"
+                                           "2\tKdKcQhJh\t1.000000\t0.000000\t1.000000\n"
+                                           "boards\t1\n");
+}
+
+// Exactly the documented lines; the time last, of the calculation alone.
+void TestEquityProgram::tsv()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    const ProgramRun run = equity(arguments);
+    QVERIFY(run.finished);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(withoutSeconds(run.out), expected);
+    QVERIFY(QRegularExpression(latin1("\nseconds\t\\d+\\.\\d{3}\n$")).match(run.out).hasMatch());
+}
+
+// The board and the dead cards leave 43 cards for the turn and the river.
+void TestEquityProgram::boardAndDeadCards()
+{
+    const QStringList arguments {latin1("-board"), latin1("Kh7d2c"), latin1("-tsv"), latin1("AhAs"), latin1("KdKc")};
+    const ProgramRun live = equity(arguments);
+    const ProgramRun dead = equity(arguments + QStringList {latin1("-dead"), latin1("3sKs")});
+    QCOMPARE(dead.err, QString());
+    QVERIFY(withoutSeconds(live.out).endsWith(latin1("\nboards\t990\n")));
+    QVERIFY(withoutSeconds(dead.out).endsWith(latin1("\nboards\t903\n")));
+    // The last king is dead: the aces win unless the board pairs into a full house or better for the kings.
+    QVERIFY(equityOf(dead.out, 1) > equityOf(live.out, 1));
+}
+
+void TestEquityProgram::randomBoardsRepeat()
+{
+    const QStringList arguments {latin1("-tsv"), latin1("-trials"), latin1("30000"), latin1("-seed"),
+                                 latin1("5"),    latin1("AhAs"),    latin1("KdKc"),  latin1("7c8c")};
+    const ProgramRun first = equity(arguments);
+    const ProgramRun oneThread = equity(arguments + QStringList {latin1("-threads"), latin1("1")});
+    const ProgramRun otherSeed =
+        equity(QStringList(arguments).replaceInStrings(QRegularExpression(latin1("^5$")), latin1("6")));
+    QCOMPARE(first.exitCode, 0);
+    QVERIFY(withoutSeconds(first.out).endsWith(latin1("\nboards\t30000\n")));
+    QCOMPARE(withoutSeconds(oneThread.out), withoutSeconds(first.out));
+    QVERIFY(withoutSeconds(otherSeed.out) != withoutSeconds(first.out));
+}
+
+// The same figures as the tab-separated lines, in percent.
+void TestEquityProgram::readableTable()
+{
+    const QStringList arguments {latin1("-board"), latin1("Kh7d2c"), latin1("AhAs"), latin1("KdKc"), latin1("Td9d")};
+    const ProgramRun run = equity(arguments);
+    const QStringList tsv = equity(arguments + QStringList {latin1("-tsv")}).out.split(QLatin1Char('\n'));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.startsWith(latin1("Texas hold'em, every board: 903 boards in ")), qPrintable(run.out));
+    QVERIFY(run.out.contains(latin1("\nBoard Kh7d2c\n")));
+    for (int player = 1; player <= 3; ++player) {
+        const QStringList fields = tsv.at(player).split(QLatin1Char('\t'));
+        QString line = fields.at(0) + latin1(" +") + fields.at(1);
+        for (int column = 2; column <= 4; ++column)
+            line += latin1(" +") +
+                QRegularExpression::escape(QString::number(100 * fields.at(column).toDouble(), 'f', 2)) +
+                QLatin1Char('%');
+        QVERIFY2(run.out.contains(QRegularExpression(QLatin1Char('\n') + line + QLatin1Char('\n'))), qPrintable(line));
+    }
+}
+
+void TestEquityProgram::help_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::newRow("-h") << latin1("-h");
+    QTest::newRow("-help") << latin1("-help");
+}
+
+void TestEquityProgram::help()
+{
+    QFETCH(QString, option);
+    const ProgramRun run = equity({option});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith(latin1("Usage: marrowick-equity [options] HAND HAND [HAND...]\n")));
+    QVERIFY(run.out.contains(latin1("-trials")));
+    QCOMPARE(run.err, QString());
+}
+
+void TestEquityProgram::badInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one hand") << QStringList {latin1("AhAs")}
+                              << latin1("give at least two hands, for example AhAs KdKc");
+    QTest::newRow("card twice") << QStringList {latin1("AhAs"), latin1("AhKd")} << latin1("the card hA is given twice");
+    QTest::newRow("no card") << QStringList {latin1("AhAx"), latin1("KdKc")}
+                             << latin1("\"Ax\" in \"AhAx\" is no card: write a rank and a suit, as Ah or hA");
+    QTest::newRow("odd length") << QStringList {latin1("AhA"), latin1("KdKc")}
+                                << latin1("\"AhA\" is not a list of two-character cards");
+    QTest::newRow("Omaha hand of two") << QStringList {latin1("-game"), latin1("omaha"), latin1("AhAs"), latin1("KdKc")}
+                                       << latin1("player 1 has 2 hole cards; the game deals 4");
+    QTest::newRow("unknown game") << QStringList {latin1("-game"), latin1("stud"), latin1("AhAs"), latin1("KdKc")}
+                                  << latin1("unknown game \"stud\": use holdem or omaha");
+    QTest::newRow("bad board") << QStringList {latin1("-board"), latin1("Kh7d2"), latin1("AhAs"), latin1("KdKc")}
+                               << latin1("-board: \"Kh7d2\" is not a list of two-character cards");
+    QTest::newRow("six board cards") << QStringList {latin1("-board"), latin1("2c3c4c5c6c7c"), latin1("AhAs"),
+                                                     latin1("KdKc")}
+                                     << latin1("the board has 6 cards; at most 5");
+    QTest::newRow("trials not a number") << QStringList {latin1("-trials"), latin1("many"), latin1("AhAs"),
+                                                         latin1("KdKc")}
+                                         << latin1("-trials needs a whole number from 0 to 1000000000000");
+    QTest::newRow("negative threads") << QStringList {latin1("-threads"), latin1("-1"), latin1("AhAs"), latin1("KdKc")}
+                                      << latin1("-threads must be from 0 to 1024, not -1");
+    QTest::newRow("unknown option") << QStringList {latin1("-odds"), latin1("AhAs"), latin1("KdKc")}
+                                    << latin1("unknown option or missing value; the options are listed above");
+}
+
+// One line on standard error, exit code 2, never a crash or a hang.
+void TestEquityProgram::badInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const ProgramRun run = equity(arguments);
+    QVERIFY(run.finished);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, latin1("marrowick-equity: ") + message + QLatin1Char('\n'));
+}
+
+QTEST_MAIN(TestEquityProgram)
+#include "tst_equityprogram.moc"
