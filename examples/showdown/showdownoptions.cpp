@@ -18,6 +18,7 @@ ShowdownOptions::ShowdownOptions()
             option("board", QVariant::String, "board cards to use, for example \"sA sK sQ sJ c2\"; the rest is dealt"),
             option("hands", QVariant::String,
                    "hole cards of the first players, hands separated by commas: \"sT d3,cK dK\""),
+            option("odds", QVariant::Bool, "print each player's exact equity before the flop, on the flop and on the turn"),
         } +
         OptionValues::helpSwitches());
 }
@@ -33,5 +34,6 @@ void ShowdownOptions::help()
                  "  marrowick-showdown -players 6 -seed 7\n"
                  "  marrowick-showdown -board \"sA sK sQ sJ c2\" -hands \"sT d3,cK dK\"\n"
                  "  marrowick-showdown -deals 100000\n"
+                 "  marrowick-showdown -players 6 -odds\n"
               << std::flush;
 }

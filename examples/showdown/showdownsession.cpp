@@ -31,7 +31,13 @@ Command *ShowdownSession::holeCards(int player)
 
 Command *ShowdownSession::board(Street street)
 {
-    return makeDeferredStep([this, street] { m_deal.dealBoard(street); });
+    return makeDeferredStep([this, street] {
+        // The odds before each street: preflop before the flop comes, and so on.
+        static const QString before[] = {QStringLiteral("Preflop"), QStringLiteral("Flop"), QStringLiteral("Turn")};
+        if (m_setup.odds)
+            m_odds.append(exactOdds(before[int(street)], m_deal));
+        m_deal.dealBoard(street);
+    });
 }
 
 Command *ShowdownSession::showdown()
@@ -42,6 +48,7 @@ Command *ShowdownSession::showdown()
 void ShowdownSession::playDeal()
 {
     m_deal.shuffle();
+    m_odds.clear();
     Command *chain = makeDealChain(m_setup.players, *this, this);
     connect(chain, &Command::done, this, &ShowdownSession::dealDone);
     chain->exec();
@@ -54,6 +61,7 @@ void ShowdownSession::dealDone(Command *chain)
     ++m_dealsPlayed;
     if (m_setup.deals == 1) {
         printDeal(m_out, m_deal, m_result);
+        printOdds(m_out, m_odds);
     } else {
         m_statistics.add(m_result);
         m_progress.update(m_dealsPlayed);

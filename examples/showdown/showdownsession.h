@@ -6,6 +6,7 @@
 #include "progressline.h"
 #include "showdown.h"
 #include "showdownsetup.h"
+#include "streetodds.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QObject>
@@ -39,6 +40,7 @@ private:
     ShowdownSetup m_setup;
     Deal m_deal;
     ShowdownResult m_result;
+    QVector<StreetOdds> m_odds; ///< of the deal being played, with -odds
     HandStatistics m_statistics;
     ProgressLine m_progress;
     int m_dealsPlayed = 0;

@@ -60,6 +60,11 @@ bool readSetup(ShowdownOptions &options, ShowdownSetup *setup, QString *error)
     if (!readWholeNumber(options, QStringLiteral("deals"), 1, std::numeric_limits<int>::max(), &number, error))
         return false;
     setup->deals = int(number);
+    setup->odds = options.value<bool>(QStringLiteral("odds"));
+    if (setup->odds && setup->deals > 1) {
+        *error = QStringLiteral("-odds shows the odds of a single deal; leave out -deals");
+        return false;
+    }
     if (!readFixedCards(options, &setup->fixed, error) ||
         !readPlayers(options, setup->fixed.hands.size(), &setup->players, error))
         return false;

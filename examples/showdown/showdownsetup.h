@@ -15,6 +15,7 @@ struct ShowdownSetup
     quint32 seed = 0;
     int deals = 0;
     Deal::FixedCards fixed;
+    bool odds = false; ///< print the exact equities before the flop, turn and river
 };
 
 // Reads the command line, the settings store and the defaults into @p setup.

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void settingsStore_data();
     void settingsStore();
     void manyDealsMatchTheExactOdds();
+    void oddsByStreet();
 
 private:
     ProgramRun showdown(const QStringList &arguments)
@@ -158,6 +159,8 @@ void TestShowdownProgram::badInput_data()
     row("three-letter card", {latin1("-board"), latin1("s10")}, "-board: unknown card \"s10\"");
     row("card on board and in a hand", {latin1("-board"), latin1("sA sK sQ"), latin1("-hands"), latin1("sA d2")},
         "the card sA is given twice");
+    row("odds of many deals", {latin1("-odds"), latin1("-deals"), latin1("3")},
+        "-odds shows the odds of a single deal; leave out -deals");
     row("card twice in a hand", {latin1("-hands"), latin1("d2 d2")}, "the card d2 is given twice");
     row("six board cards", {latin1("-board"), latin1("sA sK sQ sJ sT s9")},
         "the board has 6 cards, at most 5 are allowed");
@@ -262,6 +265,31 @@ void TestShowdownProgram::manyDealsMatchTheExactOdds()
     QCOMPARE(hands, 12000);
     QCOMPARE(exactPercent.value(latin1("Straight")), 4.619);
     QCOMPARE(exactPercent.value(latin1("Flush")), 3.025);
+}
+
+// Each street's equities are those that marrowick-equity finds for the same cards.
+void TestShowdownProgram::oddsByStreet()
+{
+    const ProgramRun run = showdown({latin1("-odds"), latin1("-players"), latin1("3"), latin1("-seed"), latin1("11")});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    const QStringList board = lines.at(2).mid(10).split(QLatin1Char(' '));
+    QStringList hands;
+    for (int player = 0; player < 3; ++player)
+        hands.append(lines.at(5 + player).mid(10, 5).remove(QLatin1Char(' ')));
+    const int header = int(lines.indexOf(latin1("Equity      Player 1  Player 2  Player 3")));
+    QVERIFY2(header > 0, qPrintable(run.out));
+    for (int street = 0; street < 3; ++street) {
+        const QString known = board.mid(0, street == 0 ? 0 : street + 2).join(QString());
+        const ProgramRun odds = runProgram(latin1(EQUITY_PROGRAM),
+                                           QStringList{latin1("-board"), known, latin1("-tsv")} + hands, m_config.path());
+        QString expected = QStringList{latin1("Preflop"), latin1("Flop"), latin1("Turn")}.at(street).leftJustified(10);
+        for (int player = 1; player <= 3; ++player) {
+            const double equity = odds.out.split(QLatin1Char('\n')).at(player).section(QLatin1Char('\t'), 4, 4).toDouble();
+            expected += QString(QString::number(100 * equity, 'f', 2) + QLatin1Char('%')).rightJustified(10);
+        }
+        QCOMPARE(lines.at(header + 1 + street), expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestShowdownProgram)
