@@ -119,7 +119,6 @@ EvalHandInput EvalHandInputs::bigPool()
     const int count = uniform(13, 20);
     const int limitedCount = uniform(0, count);
     const int minLimited = uniform(-1, 5);
-    return EvalHandInput {draw(palette, count - limitedCount),
-                          draw(uniform(0, 3) ? palette : belowZero, limitedCount), minLimited,
-                          minLimited + uniform(-1, 5)};
+    return EvalHandInput {draw(palette, count - limitedCount), draw(uniform(0, 3) ? palette : belowZero, limitedCount),
+                          minLimited, minLimited + uniform(-1, 5)};
 }

@@ -93,7 +93,8 @@ struct Outcome
 };
 
 // Takes the evaluator as const: Evaluate keeps no state, and this would not compile if it could not be called so.
-Outcome evaluate(const EvalHand &evaluator, const QByteArray &free, const QByteArray &limited, int minLimited, int maxLimited)
+Outcome evaluate(const EvalHand &evaluator, const QByteArray &free, const QByteArray &limited, int minLimited,
+                 int maxLimited)
 {
     Outcome outcome;
     outcome.found = evaluator.Evaluate(free, limited, minLimited, maxLimited, outcome.value, outcome.type,

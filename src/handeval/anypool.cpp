@@ -6,10 +6,12 @@
 #include <QtCore/QVarLengthArray>
 
 #include <algorithm>
+#include <numeric>
 
-// Cost. Reading the pool is linear in its size. When the window lets a hand
-// take only cards ranked 0 and above (every byte but those from -7 down), the
-// pool is searched by counts: each choice of how many cards of each rank, in
+// Cost. Reading the pool is linear in its size. When some hand that the
+// window allows takes only cards ranked 0 and above (every byte but those
+// from -7 down), the best hand is one of those, and the pool is searched by
+// counts: each choice of how many cards of each rank, in
 // any suits or all in one suit, is scored once, some tens of thousands at
 // most whatever the pool's size (a few milliseconds), and the winning cards
 // are picked in five passes over the pool. Otherwise, and for a pool of a
@@ -39,7 +41,7 @@ class Supply
 public:
     explicit Supply(const HandPool &pool)
     {
-        for (int position = 0; position < pool.size; ++position) {
+        for (int position = 0; position < pool.size(); ++position) {
             const DecodedCard card = decodeCard(pool.code(position));
             if (card.rank < 0)
                 continue;
@@ -111,10 +113,10 @@ private:
         // Cards in several suits (0, 1, 2, 3, 0) make no flush.
         Candidate candidate;
         for (int i = 0; i < handSize; ++i)
-            candidate.m_cards[i] = HandCard {0, qint8(suit == noSuit ? i % 4 : suit), qint8(m_ranks[i])};
+            candidate.setCard(i, HandCard {0, qint8(suit == noSuit ? i % 4 : suit), qint8(m_ranks[i])});
         candidate.score();
-        if (!m_found || candidate.m_value > m_best) {
-            m_best = candidate.m_value;
+        if (!m_found || candidate.value() > m_best) {
+            m_best = candidate.value();
             m_found = true;
         }
     }
@@ -129,22 +131,21 @@ private:
 // The ranks of a value, each with the number of cards that take it.
 struct RankNeeds
 {
-    explicit RankNeeds(int value)
+    explicit RankNeeds(const HandRanks &hand)
     {
-        for (int position = 0; position < handSize; ++position) {
-            const int rank = rankAt(value, position);
+        for (const int rank : hand.ranks) {
             int group = 0;
-            while (group < m_groups && m_rank[group] != rank)
+            while (group < groups && ranks[group] != rank)
                 ++group;
-            if (group == m_groups)
-                m_rank[m_groups++] = rank;
-            ++m_count[group];
+            if (group == groups)
+                ranks[groups++] = rank;
+            ++counts[group];
         }
     }
 
-    int m_rank[handSize] = {};
-    int m_count[handSize] = {};
-    int m_groups = 0;
+    int ranks[handSize] = {};
+    int counts[handSize] = {};
+    int groups = 0;
 };
 
 /**
@@ -154,20 +155,19 @@ struct RankNeeds
  * highest position after those taken from which the rest can still be
  * completed. False when no choice fits.
  */
-bool chooseLatest(const HandPool &pool, const Window &window, const RankNeeds &needs, int suit,
-                  int (&chosen)[handSize])
+bool chooseLatest(const HandPool &pool, const Window &window, const RankNeeds &needs, int suit, int (&chosen)[handSize])
 {
     const auto groupOf = [&](int position) {
         const DecodedCard card = decodeCard(pool.code(position));
-        for (int group = 0; group < needs.m_groups; ++group) {
-            if (card.rank == needs.m_rank[group] && (suit == noSuit || card.suit == suit))
+        for (int group = 0; group < needs.groups; ++group) {
+            if (card.rank == needs.ranks[group] && (suit == noSuit || card.suit == suit))
                 return group;
         }
         return -1;
     };
 
     int need[handSize];
-    std::copy(needs.m_count, needs.m_count + handSize, need);
+    std::copy(needs.counts, needs.counts + handSize, need);
     int limitedTaken = 0;
     int start = 0;
     for (int slot = 0; slot < handSize; ++slot) {
@@ -176,7 +176,7 @@ bool chooseLatest(const HandPool &pool, const Window &window, const RankNeeds &n
         int limitedAfter[handSize] = {};
         const auto completes = [&](int limitedSoFar) {
             LimitedSpan span {limitedSoFar, limitedSoFar};
-            for (int group = 0; group < needs.m_groups; ++group) {
+            for (int group = 0; group < needs.groups; ++group) {
                 if (need[group] > freeAfter[group] + limitedAfter[group])
                     return false;
                 span = span + spanOf(need[group], freeAfter[group], limitedAfter[group]);
@@ -185,7 +185,7 @@ bool chooseLatest(const HandPool &pool, const Window &window, const RankNeeds &n
         };
 
         int picked = -1;
-        for (int position = pool.size - 1; position >= start && picked < 0; --position) {
+        for (int position = pool.size() - 1; position >= start && picked < 0; --position) {
             const int group = groupOf(position);
             if (group < 0)
                 continue;
@@ -214,10 +214,10 @@ void reportChoice(const HandPool &pool, const int (&chosen)[handSize], int value
     for (int slot = 0; slot < handSize; ++slot) {
         const char code = pool.code(chosen[slot]);
         const DecodedCard card = decodeCard(code);
-        candidate.m_cards[slot] = HandCard {code, card.suit, card.rank};
+        candidate.setCard(slot, HandCard {code, card.suit, card.rank});
     }
     candidate.score();
-    Q_ASSERT(candidate.m_value == value);
+    Q_ASSERT(candidate.value() == value);
     Q_UNUSED(value);
     candidate.report(best);
 }
@@ -229,9 +229,9 @@ bool searchByCounts(const HandPool &pool, const Window &window, const Supply &su
         return false;
 
     // The cards of a flush share a suit; of several suits the latest choice wins.
-    const RankNeeds needs(value);
-    const EvalHand::handType type = typeOf(value);
-    const bool flush = type == EvalHand::Flush || type == EvalHand::StraightFlush || type == EvalHand::RoyalFlush;
+    const HandRanks hand(value);
+    const RankNeeds needs(hand);
+    const bool flush = hand.isFlush();
     int chosen[handSize];
     bool found = false;
     for (int suit = flush ? lowestSuit : noSuit; suit < (flush ? lowestSuit + suitSlots : noSuit + 1); ++suit) {
@@ -259,7 +259,7 @@ template<typename Keep> int keptCards(const HandPool &pool, Keep &&keep)
     const int rankSpan = highestRank - lowestRank + 1;
     quint8 seen[2][suitSlots * rankSpan] = {};
     int count = 0;
-    for (int position = pool.size - 1; position >= 0; --position) {
+    for (int position = pool.size() - 1; position >= 0; --position) {
         const DecodedCard card = decodeCard(pool.code(position));
         quint8 &copies = seen[pool.isLimited(position)][(card.suit - lowestSuit) * rankSpan + card.rank - lowestRank];
         if (copies < handSize) {
@@ -275,6 +275,11 @@ template<typename Keep> int keptCards(const HandPool &pool, Keep &&keep)
 
 bool evaluateAnyPool(const HandPool &pool, const Window &window, BestHand &best)
 {
+    if (pool.size() <= smallPool) {
+        int positions[smallPool];
+        std::iota(positions, positions + pool.size(), 0);
+        return enumerateCandidates(pool, window, positions, pool.size(), best);
+    }
     if (keptCards(pool, [](int) {}) > smallPool) {
         const Supply supply(pool);
         if (supply.fits(window))

@@ -15,11 +15,11 @@ char codeOf(int rank, int suit)
 // The suit of the winning flush: of several suits holding its ranks with an
 // allowed number of limited cards, the one whose cards, sorted by position,
 // compare higher. Only pools of ten cards or more can hold two.
-int flushSuit(const HandPool &pool, const Window &window, int value)
+int flushSuit(const HandPool &pool, const Window &window, const HandRanks &hand)
 {
     RankMask mask = 0;
-    for (int i = 0; i < handSize; ++i)
-        mask |= rankBit(rankAt(value, i));
+    for (int rank : hand.ranks)
+        mask |= rankBit(rank);
     int suits[4];
     int count = 0;
     for (int suit = 0; suit < 4; ++suit) {
@@ -27,12 +27,13 @@ int flushSuit(const HandPool &pool, const Window &window, int value)
             suits[count++] = suit;
     }
 
+    Q_ASSERT(count > 0); // the search found the flush in some suit
     int best = suits[0];
     int bestPositions[handSize] = {};
     for (int s = 0; count > 1 && s < count; ++s) {
         int positions[handSize];
         for (int i = 0; i < handSize; ++i)
-            positions[i] = pool.positionOf(codeOf(rankAt(value, i), suits[s]));
+            positions[i] = pool.positionOf(codeOf(hand.ranks[i], suits[s]));
         std::sort(positions, positions + handSize);
         if (s == 0 ||
             std::lexicographical_compare(bestPositions, bestPositions + handSize, positions, positions + handSize)) {
@@ -45,27 +46,27 @@ int flushSuit(const HandPool &pool, const Window &window, int value)
 
 } // namespace
 
-PackedCodes flushCards(const HandPool &pool, const Window &window, int value)
+PackedCodes flushCards(const HandPool &pool, const Window &window, const HandRanks &hand)
 {
     // Five distinct ranks of one suit.
-    const int suit = flushSuit(pool, window, value);
+    const int suit = flushSuit(pool, window, hand);
     PackedCodes cards = 0;
     for (int i = 0; i < handSize; ++i)
-        cards |= PackedCodes(uchar(codeOf(rankAt(value, i), suit))) << (8 * i);
+        cards |= PackedCodes(uchar(codeOf(hand.ranks[i], suit))) << (8 * i);
     return cards;
 }
 
-void chooseWithinWindow(const HandPool &pool, const Window &window, int value, quint32 (&chosen)[16])
+void chooseWithinWindow(const HandPool &pool, const Window &window, const HandRanks &hand, quint32 (&chosen)[16])
 {
     // The hand's ranks, each with the number of its cards the hand takes.
     int ranks[handSize];
     int need[handSize];
     int groups = 0;
     for (int i = 0; i < handSize; ++i) {
-        if (i > 0 && rankAt(value, i) == ranks[groups - 1]) {
+        if (i > 0 && hand.ranks[i] == ranks[groups - 1]) {
             ++need[groups - 1];
         } else {
-            ranks[groups] = rankAt(value, i);
+            ranks[groups] = hand.ranks[i];
             need[groups++] = 1;
         }
     }
@@ -73,7 +74,7 @@ void chooseWithinWindow(const HandPool &pool, const Window &window, int value, q
     // Every limited card comes after every free card in pool order. Swapping
     // a chosen free card for an unchosen limited card of its rank raises the
     // choice, so the winner takes as many limited cards as the window allows,
-    // window.most: the latest cards of each rank take more. The rest are free
+    // window.most(): the latest cards of each rank take more. The rest are free
     // cards, of each rank at least as many as its limited cards cannot give.
     int limitedCount[handSize];
     int fewestFree[handSize];
@@ -93,8 +94,8 @@ void chooseWithinWindow(const HandPool &pool, const Window &window, int value, q
     int freeCount[handSize];
     std::copy(fewestFree, fewestFree + groups, freeCount);
     int seen[handSize] = {};
-    for (int position = pool.freeCount - 1; freeTaken < handSize - window.most && position >= 0; --position) {
-        const int rank = laneBits.bits[uchar(pool.freeCodes[position])] & 15;
+    for (int position = pool.freeCount() - 1; freeTaken < handSize - window.most() && position >= 0; --position) {
+        const int rank = laneBits.bits[uchar(pool.code(position))] & 15; // laneBit % 16
         for (int g = 0; g < groups; ++g) {
             if (ranks[g] != rank)
                 continue;

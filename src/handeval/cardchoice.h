@@ -23,15 +23,15 @@ namespace HandEvaluation {
 // position where the two choices differ. So when the window allows it, it
 // wins; when not, chooseWithinWindow finds the winner.
 
-/// The cards of the best flush-type @p value (of one suit) in reading order.
-PackedCodes flushCards(const HandPool &pool, const Window &window, int value);
+/// The cards of the best flush-type @p hand (of one suit) in reading order.
+PackedCodes flushCards(const HandPool &pool, const Window &window, const HandRanks &hand);
 
 /**
- * The winner's cards when the latest cards of the ranks of @p value take more
+ * The winner's cards when the latest cards of the ranks of @p hand take more
  * limited cards than the window allows: fills @p chosen like
  * HandPool::latestCodes, for each of the hand's ranks.
  */
-void chooseWithinWindow(const HandPool &pool, const Window &window, int value, quint32 (&chosen)[16]);
+void chooseWithinWindow(const HandPool &pool, const Window &window, const HandRanks &hand, quint32 (&chosen)[16]);
 
 /**
  * The order in which the predicates leave the winner's cards. For each
@@ -58,33 +58,33 @@ inline constexpr quint32 occurrences[] = {
 /// The winner's cards among those of the best @p value of a plain pool, in reading order.
 inline PackedCodes chooseCards(const HandPool &pool, const Window &window, int value)
 {
-    const EvalHand::handType type = typeOf(value);
-    if (type == EvalHand::RoyalFlush || type == EvalHand::StraightFlush || type == EvalHand::Flush)
-        return flushCards(pool, window, value);
+    Q_ASSERT(pool.isPlain());
+    const HandRanks hand(value);
+    if (hand.isFlush())
+        return flushCards(pool, window, hand);
 
     // The latest cards of each rank, when the window allows them.
-    const quint32 occurrence = occurrences[type];
-    const auto cardsFrom = [value, occurrence](const quint32 *chosen) {
+    const quint32 occurrence = occurrences[hand.type];
+    const auto cardsFrom = [&hand, occurrence](const quint32 *chosen) {
         PackedCodes cards = 0;
-#pragma GCC unroll 5
         for (int i = 0; i < handSize; ++i) {
-            const uchar code = uchar(chosen[rankAt(value, i)] >> (8 * ((occurrence >> (4 * i)) & 15)));
+            // byte (occurrence of position i) of the codes chosen for its rank
+            const uchar code = uchar(chosen[hand.ranks[i]] >> (8 * ((occurrence >> (4 * i)) & 15)));
             cards |= PackedCodes(code) << (8 * i);
         }
         return cards;
     };
-    const PackedCodes latest = cardsFrom(pool.latestCodes);
-    if (!window.binding)
+    const PackedCodes latest = cardsFrom(pool.latestCodes());
+    if (!window.isBinding())
         return latest;
 
     int limitedCount = 0;
-#pragma GCC unroll 5
     for (int i = 0; i < handSize; ++i)
-        limitedCount += (pool.limitedCards >> laneBits.bits[uchar(codeAt(latest, i))]) & 1;
+        limitedCount += (pool.limitedCards() >> laneBits.bits[uchar(codeAt(latest, i))]) & 1; // card i is limited
     if (window.allows(limitedCount))
         return latest;
     quint32 chosenWithinWindow[16];
-    chooseWithinWindow(pool, window, value, chosenWithinWindow);
+    chooseWithinWindow(pool, window, hand, chosenWithinWindow);
     return cardsFrom(chosenWithinWindow);
 }
 

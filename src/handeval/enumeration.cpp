@@ -5,8 +5,7 @@
 namespace Marrowick {
 namespace HandEvaluation {
 
-bool enumerateCandidates(const HandPool &pool, const Window &window, const int *positions, int count,
-                         BestHand &best)
+bool enumerateCandidates(const HandPool &pool, const Window &window, const int *positions, int count, BestHand &best)
 {
     const auto card = [&pool, positions](int index) {
         const char code = pool.code(positions[index]);
@@ -16,10 +15,12 @@ bool enumerateCandidates(const HandPool &pool, const Window &window, const int *
     const auto isLimited = [&pool, positions](int index) { return int(pool.isLimited(positions[index])); };
 
     // Of equal values the later choice wins: it would replace the earlier one
-    // in a map keyed by value. Each loop decodes its own card.
+    // in a map keyed by value. Each loop decodes its own card; the winner is
+    // kept as its indices and scored again at the end.
     const int n = count;
     Candidate candidate;
-    Candidate winner;
+    int winner[handSize] = {};
+    int winningValue = 0;
     bool found = false;
     for (int i = 0; i < n - 4; ++i) {
         const HandCard first = card(i);
@@ -33,14 +34,19 @@ bool enumerateCandidates(const HandPool &pool, const Window &window, const int *
                     for (int m = l + 1; m < n; ++m) {
                         if (!window.allows(limitedCount + isLimited(m)))
                             continue;
-                        candidate.m_cards[0] = first;
-                        candidate.m_cards[1] = second;
-                        candidate.m_cards[2] = third;
-                        candidate.m_cards[3] = fourth;
-                        candidate.m_cards[4] = card(m);
+                        candidate.setCard(0, first);
+                        candidate.setCard(1, second);
+                        candidate.setCard(2, third);
+                        candidate.setCard(3, fourth);
+                        candidate.setCard(4, card(m));
                         candidate.score();
-                        if (!found || candidate.m_value >= winner.m_value) {
-                            winner = candidate;
+                        if (!found || candidate.value() >= winningValue) {
+                            winningValue = candidate.value();
+                            winner[0] = i;
+                            winner[1] = j;
+                            winner[2] = k;
+                            winner[3] = l;
+                            winner[4] = m;
                             found = true;
                         }
                     }
@@ -48,9 +54,13 @@ bool enumerateCandidates(const HandPool &pool, const Window &window, const int *
             }
         }
     }
-    if (found)
-        winner.report(best);
-    return found;
+    if (!found)
+        return false;
+    for (int slot = 0; slot < handSize; ++slot)
+        candidate.setCard(slot, card(winner[slot]));
+    candidate.score();
+    candidate.report(best);
+    return true;
 }
 
 } // namespace HandEvaluation

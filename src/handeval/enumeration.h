@@ -12,8 +12,7 @@ namespace HandEvaluation {
  * @p positions (ascending, @p count of them) inside the window, scored by the
  * chain of predicates. False when no choice fits the window.
  */
-bool enumerateCandidates(const HandPool &pool, const Window &window, const int *positions, int count,
-                         BestHand &best);
+bool enumerateCandidates(const HandPool &pool, const Window &window, const int *positions, int count, BestHand &best);
 
 } // namespace HandEvaluation
 } // namespace Marrowick

@@ -42,15 +42,15 @@ bool EvalHand::Evaluate(QByteArray cards, QByteArray limitedCards, int minLimite
 {
     // The inputs are only read through constData(): no copy, no detach.
     HandPool pool;
-    if (!pool.read(cards, limitedCards) || pool.size < handSize)
+    if (!pool.read(cards, limitedCards) || pool.size() < handSize)
         return false;
     const Window window(pool, minLimited, maxLimited);
     if (window.isEmpty())
         return false;
 
     BestHand best;
-    if (pool.plain) {
-        if (!window.binding)
+    if (pool.isPlain()) {
+        if (!window.isBinding())
             best.value = bestUnrestricted(pool);
         else if (!bestWithinWindow(pool, window, best.value))
             return false;
@@ -58,7 +58,7 @@ bool EvalHand::Evaluate(QByteArray cards, QByteArray limitedCards, int minLimite
         best.cards = chooseCards(pool, window, best.value);
         // Every card of a plain pool ranks 2 or more: the kickers are the last cards.
         const int first = firstKicker(best.type);
-        best.kickers = best.cards >> (8 * first);
+        best.kickers = best.cards >> (8 * first); // the codes from position first on
         best.kickerCount = handSize - first;
     } else if (!evaluateAnyPool(pool, window, best)) {
         return false;
@@ -87,6 +87,7 @@ bool EvalHand::Evaluate(QByteArray cards, QByteArray limitedCards, int minLimite
         if (bestCards->size() != handSize)
             bestCards->resize(handSize);
         char *card = bestCards->data();
+        // Bytes 0 to 3 of the packed codes are cards 0 to 3: one store.
         const quint32 firstFour = qToLittleEndian(quint32(best.cards));
         std::memcpy(card, &firstFour, 4);
         card[4] = codeAt(best.cards, 4);

@@ -70,19 +70,26 @@ inline constexpr LaneBits laneBits;
  *
  * A plain pool holds only the codes of the 52 real cards, each at most once.
  * For such a pool read() also files the cards by suit and rank: the searches
- * for the best hand work on these sets, not on the cards one by one.
+ * for the best hand work on these sets, not on the cards one by one. A set
+ * of cards is a 64-bit word of four 16-bit lanes, one per suit, each lane a
+ * RankMask of that suit's ranks (bit 16 * suit + rank):
+ *
+ *   bit  63      48 47      32 31      16 15       0
+ *        | spades  | hearts   | diamonds | clubs    |
+ *        |-AKQJT98765432--| in each lane, bits 14 down to 2
  */
-struct HandPool
+class HandPool
 {
+public:
     /// Reads both arrays; false when a byte decodes beyond the king (57 to 127).
     bool read(const QByteArray &freeArray, const QByteArray &limitedArray)
     {
-        freeCodes = freeArray.constData();
-        limitedCodes = limitedArray.constData();
-        freeCount = freeArray.size();
-        size = freeCount + limitedArray.size();
-        plain = true;
-        for (quint32 &codes : latestCodes)
+        m_freeCodes = freeArray.constData();
+        m_limitedCodes = limitedArray.constData();
+        m_freeCount = freeArray.size();
+        m_size = m_freeCount + limitedArray.size();
+        m_plain = true;
+        for (quint32 &codes : m_latestCodes)
             codes = 0;
 
         // Kept in locals while filling, where the compiler holds them in registers.
@@ -97,7 +104,7 @@ struct HandPool
                 const quint64 bit = quint64(1) << laneBit;
                 if (seen & bit) {
                     // No plain pool. A byte beyond the king fails the call.
-                    plain = false;
+                    m_plain = false;
                     if (decodeCard(char(code)).rank > highestRank)
                         return false;
                     continue;
@@ -105,78 +112,101 @@ struct HandPool
                 seen |= bit;
                 if (fromSecondArray)
                     limited |= bit;
-                const int rank = laneBit & 15;
-                latestCodes[rank] = (latestCodes[rank] << 8) | code;
+                const int rank = laneBit & 15; // laneBit % 16
+                m_latestCodes[rank] = (m_latestCodes[rank] << 8) | code;
             }
             return true;
         };
-        const bool valid = add(freeCodes, freeCount, false) && add(limitedCodes, size - freeCount, true);
-        cards = seen & ~(quint64(1) << notACardBit);
-        limitedCards = limited;
+        const bool valid = add(m_freeCodes, m_freeCount, false) && add(m_limitedCodes, m_size - m_freeCount, true);
+        m_cards = seen & ~(quint64(1) << notACardBit);
+        m_limitedCards = limited;
         return valid;
     }
 
+    /// All cards, free ones first.
+    int size() const { return m_size; }
+    /// The cards of the first array.
+    int freeCount() const { return m_freeCount; }
     char code(int position) const
     {
-        return position < freeCount ? freeCodes[position] : limitedCodes[position - freeCount];
+        Q_ASSERT(position >= 0 && position < m_size);
+        return position < m_freeCount ? m_freeCodes[position] : m_limitedCodes[position - m_freeCount];
     }
-    bool isLimited(int position) const { return position >= freeCount; }
-
-    const char *freeCodes;
-    const char *limitedCodes;
-    int freeCount;
-    int size;
-    bool plain;
+    bool isLimited(int position) const { return position >= m_freeCount; }
+    /// Only distinct real cards.
+    bool isPlain() const { return m_plain; }
 
     // Plain pools only.
-    //
-    // Every card as bit 16 × suit + rank: one 16-bit lane of ranks per suit
-    // (clubs lowest), and the same for the limited cards alone.
-    quint64 cards;
-    quint64 limitedCards;
-    // For each rank the codes of its cards from the latest in pool order back:
-    // the latest in the low byte, the one before it in the next byte...
-    quint32 latestCodes[16];
 
-    RankMask suitRanks(int suit) const { return RankMask(cards >> (16 * suit)) & 0xffffu; }
-    RankMask suitLimitedRanks(int suit) const { return RankMask(limitedCards >> (16 * suit)) & 0xffffu; }
+    /// Every card, and the limited cards alone, in the suits' lanes.
+    quint64 cards() const { return m_cards; }
+    quint64 limitedCards() const { return m_limitedCards; }
+    RankMask suitRanks(int suit) const { return laneOf(m_cards, suit); }
+    RankMask suitLimitedRanks(int suit) const { return laneOf(m_limitedCards, suit); }
     /// The ranks of all suits of @p lanes together.
     static RankMask ranks(quint64 lanes)
     {
+        // clubs | diamonds | hearts | spades
         return RankMask(lanes | (lanes >> 16) | (lanes >> 32) | (lanes >> 48)) & 0xffffu;
     }
-    int rankCount(int rank) const { return lanesHolding(cards, rank); }
-    int rankLimitedCount(int rank) const { return lanesHolding(limitedCards, rank); }
+    int rankCount(int rank) const { return lanesHolding(m_cards, rank); }
+    int rankLimitedCount(int rank) const { return lanesHolding(m_limitedCards, rank); }
+    /**
+     * For each rank the codes of its cards from the latest in pool order
+     * back: the latest in the low byte, the one before it in the next byte.
+     */
+    const quint32 *latestCodes() const { return m_latestCodes; }
     /// The @p k-th latest card of @p rank (0: the latest).
-    char latestCode(int rank, int k) const { return char(latestCodes[rank] >> (8 * k)); }
-    /// The position of a card of the pool, found by looking: only rare cases need it.
+    char latestCode(int rank, int k) const
+    {
+        Q_ASSERT(rank >= 2 && rank <= highestRank && k >= 0 && k < 4);
+        return char(m_latestCodes[rank] >> (8 * k)); // byte k
+    }
+    /// The position of @p code, which must be in the pool, found by looking: only rare cases need it.
     int positionOf(char code) const
     {
         int position = 0;
-        while (this->code(position) != code)
+        while (position < m_size && this->code(position) != code)
             ++position;
+        Q_ASSERT(position < m_size);
         return position;
     }
 
 private:
+    static RankMask laneOf(quint64 lanes, int suit)
+    {
+        Q_ASSERT(suit >= 0 && suit < 4);
+        return RankMask(lanes >> (16 * suit)) & 0xffffu; // (lanes / 2^(16 * suit)) % 2^16
+    }
     static int lanesHolding(quint64 lanes, int rank)
     {
+        // (bit rank of clubs) + (of diamonds) + (of hearts) + (of spades): the
+        // multiplication adds the four lanes' low bits into the top lane.
         return int((((lanes >> rank) & 0x0001000100010001u) * 0x0001000100010001u) >> 48);
     }
+
+    const char *m_freeCodes = nullptr;
+    const char *m_limitedCodes = nullptr;
+    int m_freeCount = 0;
+    int m_size = 0;
+    bool m_plain = false;
+    quint64 m_cards = 0;
+    quint64 m_limitedCards = 0;
+    quint32 m_latestCodes[16];
 };
 
-/// How many cards each suit of @p lanes holds, in the low byte of its lane.
-inline quint64 suitCounts(quint64 lanes)
+/**
+ * The suits of @p lanes holding five cards or more, as bit 4 of their lane
+ * (bit 16 * suit + 4).
+ */
+inline quint64 flushLanes(quint64 lanes)
 {
-    lanes -= (lanes >> 1) & 0x5555555555555555u;
-    lanes = (lanes & 0x3333333333333333u) + ((lanes >> 2) & 0x3333333333333333u);
-    lanes = (lanes + (lanes >> 4)) & 0x0f0f0f0f0f0f0f0fu;
-    return (lanes + (lanes >> 8)) & 0x001f001f001f001fu;
-}
-
-/// The lanes of @p counts holding five or more, as bit 4 of their low byte.
-inline quint64 flushLanes(quint64 counts)
-{
+    // Each lane's count, qPopulationCount(lane), summed in ever wider fields:
+    lanes -= (lanes >> 1) & 0x5555555555555555u; // two bits: bit 2i + bit 2i+1
+    lanes = (lanes & 0x3333333333333333u) + ((lanes >> 2) & 0x3333333333333333u); // four bits
+    lanes = (lanes + (lanes >> 4)) & 0x0f0f0f0f0f0f0f0fu; // eight bits
+    const quint64 counts = (lanes + (lanes >> 8)) & 0x001f001f001f001fu; // sixteen bits: the lane's count
+    // count + 11 reaches 16 (bit 4) exactly when count >= 5; counts are at most 13.
     return (counts + 0x000b000b000b000bu) & 0x0010001000100010u;
 }
 

@@ -12,14 +12,15 @@ struct HeldRanks
 {
     explicit HeldRanks(quint64 lanes)
     {
+        // For each rank bit, with a, b, c, d its bit in the four suits:
         const RankMask a = RankMask(lanes) & 0xffffu;
         const RankMask b = RankMask(lanes >> 16) & 0xffffu;
         const RankMask c = RankMask(lanes >> 32) & 0xffffu;
         const RankMask d = RankMask(lanes >> 48);
-        once = a | b | c | d;
-        twice = (a & b) | (c & d) | ((a | b) & (c | d));
-        thrice = (a & b & (c | d)) | (c & d & (a | b));
-        four = a & b & c & d;
+        once = a | b | c | d; // a + b + c + d >= 1
+        twice = (a & b) | (c & d) | ((a | b) & (c | d)); // a + b + c + d >= 2: two in a half, or one in each
+        thrice = (a & b & (c | d)) | (c & d & (a | b)); // >= 3: a full half and one of the other
+        four = a & b & c & d; // a + b + c + d == 4
     }
 
     RankMask once;
@@ -30,7 +31,8 @@ struct HeldRanks
 
 // For every set of ranks among six or seven consecutive ones, its five
 // highest ranks in the fields of positions 0 to 4 (a field left 0 where the
-// set runs out), and in bits 0 to 3 how many fields it fills.
+// set runs out), and in bits 0 to 3 how many fields it fills: the packed
+// value's layout below the category.
 template<int lowest, int count> struct HighestRanks
 {
     constexpr HighestRanks()
@@ -58,14 +60,15 @@ inline int singlesFrom(int position, RankMask mask)
     // The high ranks first, the low ones in the fields after them. Moving
     // fields down by n places drops the lowest ones below the last field,
     // into bits 0 to 3 and beyond, which are cleared at the end.
-    const int high = highestOfHighRanks.fields[(mask >> 8) & 0x7fu];
-    const int low = highestOfLowRanks.fields[(mask >> 2) & 0x3fu];
+    const int high = highestOfHighRanks.fields[(mask >> 8) & 0x7fu]; // ranks 8 to 14
+    const int low = highestOfLowRanks.fields[(mask >> 2) & 0x3fu]; // ranks 2 to 7
+    // The low ranks' fields follow the (high & 15) fields of the high ranks: low fields / 16^(high count).
     const int fields = (high & ~15) | ((low & ~15) >> (4 * (high & 15)));
-    return (fields >> (4 * position)) & ~15;
+    return (fields >> (4 * position)) & ~15; // fields / 16^position, bits 0 to 3 cleared
 }
 
 /// @p rank in the fields of @p count positions from @p first on.
-inline int group(int first, int count, int rank)
+inline int groupFields(int first, int count, int rank)
 {
     int fields = 0;
     for (int position = first; position < first + count; ++position)
@@ -88,21 +91,22 @@ int bestStrongHand(const HandPool &pool, const HeldRanks &held, quint64 flushes,
  */
 Q_ALWAYS_INLINE int bestUnrestricted(const HandPool &pool)
 {
-    const HeldRanks held(pool.cards);
-    const quint64 flushes = flushLanes(suitCounts(pool.cards));
+    const HeldRanks held(pool.cards());
+    const quint64 flushes = flushLanes(pool.cards());
     const int straight = highestStraight(held.once);
     if (flushes || held.thrice || straight)
         return bestStrongHand(pool, held, flushes, straight);
 
-    // IsTwoPair, IsPair, or a high card, most hands: up to two pairs, the
+    // Two pairs, a pair or a high card, most hands: up to two pairs, the
     // higher first, then the highest single ranks (a third pair's rank among
     // them). Without branches, as their counts vary from hand to hand. The
     // number of pairs is the category: HighCard 0, Pair 1, TwoPair 2.
-    const int high = highestRankOf(held.twice | 1); // 0 for no pair
+    const int high = highestRankOf(held.twice | 1); // 0 for no pair: bit 0 stands for none
     const int low = highestRankOf((held.twice & ~rankBit(high)) | 1);
     const int pairs = (high != 0) + (low != 0);
     const RankMask singles = held.once & ~rankBit(high) & ~rankBit(low);
-    return typeField(EvalHand::handType(pairs)) | group(0, 2, high) | group(2, 2, low) |
+    // Fields that do not overlap: their or is their sum.
+    return typeField(EvalHand::handType(pairs)) | groupFields(0, 2, high) | groupFields(2, 2, low) |
         singlesFrom(2 * pairs, singles);
 }
 

@@ -32,25 +32,31 @@ inline LimitedSpan limitedSpan(const HandPool &pool, int rank, int count)
  * five cards of the pool can have at all: at least 5 - (free cards), at most
  * the number of limited cards. Empty when no choice of five cards fits.
  */
-struct Window
+class Window
 {
+public:
     Window(const HandPool &pool, int minLimited, int maxLimited)
     {
-        const int fewestPossible = qMax(0, handSize - pool.freeCount);
-        const int mostPossible = qMin(handSize, pool.size - pool.freeCount);
-        least = qMax(minLimited, fewestPossible);
-        most = qMin(maxLimited, mostPossible);
-        binding = least > fewestPossible || most < mostPossible;
+        const int fewestPossible = qMax(0, handSize - pool.freeCount());
+        const int mostPossible = qMin(handSize, pool.size() - pool.freeCount());
+        m_least = qMax(minLimited, fewestPossible);
+        m_most = qMin(maxLimited, mostPossible);
+        m_binding = m_least > fewestPossible || m_most < mostPossible;
     }
 
-    bool isEmpty() const { return least > most; }
-    bool allows(int limitedCount) const { return limitedCount >= least && limitedCount <= most; }
+    bool isEmpty() const { return m_least > m_most; }
+    /// The greatest number of limited cards allowed.
+    int most() const { return m_most; }
+    /// Whether the window excludes some choice of five cards of the pool.
+    bool isBinding() const { return m_binding; }
+    bool allows(int limitedCount) const { return limitedCount >= m_least && limitedCount <= m_most; }
     /// Whether some number in @p span lies in the window.
-    bool meets(LimitedSpan span) const { return span.least <= most && span.most >= least; }
+    bool meets(LimitedSpan span) const { return span.least <= m_most && span.most >= m_least; }
 
-    int least;
-    int most;
-    bool binding; ///< the window excludes some choice of five cards of the pool
+private:
+    int m_least;
+    int m_most;
+    bool m_binding;
 };
 
 } // namespace HandEvaluation

@@ -17,39 +17,41 @@ class WindowedSearch
 {
 public:
     WindowedSearch(const HandPool &pool, const Window &window)
-        : pool(pool)
-        , window(window)
-        , held(pool.cards)
-        , freeRanks(pool.ranks(pool.cards & ~pool.limitedCards))
-        , limitedRanks(pool.ranks(pool.limitedCards))
-        , flushes(flushLanes(suitCounts(pool.cards)))
+        : m_pool(pool)
+        , m_window(window)
+        , m_held(pool.cards())
+        , m_freeRanks(HandPool::ranks(pool.cards() & ~pool.limitedCards()))
+        , m_limitedRanks(HandPool::ranks(pool.limitedCards()))
+        , m_flushes(flushLanes(pool.cards()))
     { }
 
     // The first category with an allowed choice is the best: every allowed
     // choice of a stronger category was looked for first.
     bool find(int &value) const
     {
-        return IsStraightFlush(value) || IsFourOfAKind(value) || IsFullHouse(value) || IsFlush(value) ||
-            IsStraight(value) || IsThreeOfAKind(value) || IsTwoPair(value) || IsPair(value) || IsHighCard(value);
+        return bestStraightFlush(value) || bestFourOfAKind(value) || bestFullHouse(value) || bestFlush(value) ||
+            bestStraight(value) || bestThreeOfAKind(value) || bestTwoPair(value) || bestPair(value) ||
+            bestHighCard(value);
     }
 
 private:
-    bool isFlushSuit(int suit) const { return flushes & (quint64(0x10) << (16 * suit)); }
+    bool isFlushSuit(int suit) const { return m_flushes & (quint64(0x10) << (16 * suit)); } // bit 4 of its lane
 
-    bool IsStraightFlush(int &value) const
+    bool bestStraightFlush(int &value) const
     {
         // Each suit's highest run whose own cards have an allowed number of limited ones.
-        if (!flushes)
+        if (!m_flushes)
             return false;
         int best = 0;
         for (int suit = 0; suit < 4; ++suit) {
             if (!isFlushSuit(suit))
                 continue;
-            const RankMask limited = withLowAce(pool.suitLimitedRanks(suit));
-            for (RankMask starts = straightStarts(pool.suitRanks(suit)); starts;) {
+            const RankMask limited = withLowAce(m_pool.suitLimitedRanks(suit));
+            for (RankMask starts = straightStarts(m_pool.suitRanks(suit)); starts;) {
                 const int lowest = highestRankOf(starts);
                 starts ^= rankBit(lowest);
-                if (window.allows(bitCount(limited & (RankMask(31) << lowest)))) {
+                // RankMask(31) << lowest: the five ranks from lowest up
+                if (m_window.allows(bitCount(limited & (RankMask(31) << lowest)))) {
                     best = qMax(best, lowest);
                     break;
                 }
@@ -61,27 +63,27 @@ private:
         return true;
     }
 
-    bool IsFourOfAKind(int &value) const
+    bool bestFourOfAKind(int &value) const
     {
-        for (RankMask fours = held.four; fours;) {
+        for (RankMask fours = m_held.four; fours;) {
             const int four = highestRankOf(fours);
             fours ^= rankBit(four);
             int ranks[handSize] = {four, four, four, four, 0};
-            if (takeSingles(held.once & ~rankBit(four), limitedSpan(pool, four, 4), 1, ranks + 4))
+            if (takeSingles(m_held.once & ~rankBit(four), limitedSpan(m_pool, four, 4), 1, ranks + 4))
                 return found(EvalHand::FourOfAKind, ranks, value);
         }
         return false;
     }
 
-    bool IsFullHouse(int &value) const
+    bool bestFullHouse(int &value) const
     {
-        for (RankMask threes = held.thrice; threes;) {
+        for (RankMask threes = m_held.thrice; threes;) {
             const int three = highestRankOf(threes);
             threes ^= rankBit(three);
-            for (RankMask twos = held.twice & ~rankBit(three); twos;) {
+            for (RankMask twos = m_held.twice & ~rankBit(three); twos;) {
                 const int two = highestRankOf(twos);
                 twos ^= rankBit(two);
-                if (window.meets(limitedSpan(pool, three, 3) + limitedSpan(pool, two, 2))) {
+                if (m_window.meets(limitedSpan(m_pool, three, 3) + limitedSpan(m_pool, two, 2))) {
                     const int ranks[handSize] = {three, three, three, two, two};
                     return found(EvalHand::FullHouse, ranks, value);
                 }
@@ -90,17 +92,18 @@ private:
         return false;
     }
 
-    bool IsFlush(int &value) const
+    bool bestFlush(int &value) const
     {
         // No allowed straight flush exists, so no allowed five of a suit is one.
-        if (!flushes)
+        if (!m_flushes)
             return false;
         int best = 0;
         for (int suit = 0; suit < 4; ++suit) {
             int ranks[handSize];
-            const RankMask limited = pool.suitLimitedRanks(suit);
-            const RankMask all = pool.suitRanks(suit);
-            if (isFlushSuit(suit) && takeSingles(all, all & ~limited, limited, LimitedSpan {0, 0}, handSize, ranks))
+            const RankMask limited = m_pool.suitLimitedRanks(suit);
+            const RankMask all = m_pool.suitRanks(suit);
+            if (isFlushSuit(suit) &&
+                takeHighestSingles(all, all & ~limited, limited, LimitedSpan {0, 0}, handSize, ranks))
                 best = qMax(best, packedValue(EvalHand::Flush, ranks));
         }
         if (!best)
@@ -109,17 +112,17 @@ private:
         return true;
     }
 
-    bool IsStraight(int &value) const
+    bool bestStraight(int &value) const
     {
         // One card of each rank of the run: a rank without a free card gives a
         // limited one, a rank with a limited card may.
-        const RankMask free = withLowAce(freeRanks);
-        const RankMask limited = withLowAce(limitedRanks);
-        for (RankMask starts = straightStarts(held.once); starts;) {
+        const RankMask free = withLowAce(m_freeRanks);
+        const RankMask limited = withLowAce(m_limitedRanks);
+        for (RankMask starts = straightStarts(m_held.once); starts;) {
             const int lowest = highestRankOf(starts);
             starts ^= rankBit(lowest);
-            const RankMask run = RankMask(31) << lowest;
-            if (window.meets(LimitedSpan {bitCount(run & ~free), bitCount(run & limited)})) {
+            const RankMask run = RankMask(31) << lowest; // the five ranks from lowest up
+            if (m_window.meets(LimitedSpan {bitCount(run & ~free), bitCount(run & limited)})) {
                 value = straightValue(EvalHand::Straight, lowest);
                 return true;
             }
@@ -127,51 +130,51 @@ private:
         return false;
     }
 
-    bool IsThreeOfAKind(int &value) const
+    bool bestThreeOfAKind(int &value) const
     {
-        for (RankMask threes = held.thrice; threes;) {
+        for (RankMask threes = m_held.thrice; threes;) {
             const int three = highestRankOf(threes);
             threes ^= rankBit(three);
             int ranks[handSize] = {three, three, three, 0, 0};
-            if (takeSingles(held.once & ~rankBit(three), limitedSpan(pool, three, 3), 2, ranks + 3))
+            if (takeSingles(m_held.once & ~rankBit(three), limitedSpan(m_pool, three, 3), 2, ranks + 3))
                 return found(EvalHand::ThreeOfAKind, ranks, value);
         }
         return false;
     }
 
-    bool IsTwoPair(int &value) const
+    bool bestTwoPair(int &value) const
     {
-        for (RankMask highs = held.twice; highs;) {
+        for (RankMask highs = m_held.twice; highs;) {
             const int high = highestRankOf(highs);
             highs ^= rankBit(high);
             for (RankMask lows = highs; lows;) {
                 const int low = highestRankOf(lows);
                 lows ^= rankBit(low);
                 int ranks[handSize] = {high, high, low, low, 0};
-                if (takeSingles(held.once & ~rankBit(high) & ~rankBit(low),
-                                limitedSpan(pool, high, 2) + limitedSpan(pool, low, 2), 1, ranks + 4))
+                if (takeSingles(m_held.once & ~rankBit(high) & ~rankBit(low),
+                                limitedSpan(m_pool, high, 2) + limitedSpan(m_pool, low, 2), 1, ranks + 4))
                     return found(EvalHand::TwoPair, ranks, value);
             }
         }
         return false;
     }
 
-    bool IsPair(int &value) const
+    bool bestPair(int &value) const
     {
-        for (RankMask twos = held.twice; twos;) {
+        for (RankMask twos = m_held.twice; twos;) {
             const int two = highestRankOf(twos);
             twos ^= rankBit(two);
             int ranks[handSize] = {two, two, 0, 0, 0};
-            if (takeSingles(held.once & ~rankBit(two), limitedSpan(pool, two, 2), 3, ranks + 2))
+            if (takeSingles(m_held.once & ~rankBit(two), limitedSpan(m_pool, two, 2), 3, ranks + 2))
                 return found(EvalHand::Pair, ranks, value);
         }
         return false;
     }
 
-    bool IsHighCard(int &value) const
+    bool bestHighCard(int &value) const
     {
         int ranks[handSize];
-        return takeSingles(held.once, LimitedSpan {0, 0}, handSize, ranks) && found(EvalHand::HighCard, ranks, value);
+        return takeSingles(m_held.once, LimitedSpan {0, 0}, handSize, ranks) && found(EvalHand::HighCard, ranks, value);
     }
 
     static bool found(EvalHand::handType type, const int (&ranks)[handSize], int &value)
@@ -180,18 +183,19 @@ private:
         return true;
     }
 
+    // @p count cards of distinct ranks among @p candidates, as high as the window lets them be.
     bool takeSingles(RankMask candidates, LimitedSpan taken, int count, int *ranks) const
     {
         return count == 1 ? takeSingle(candidates, taken, ranks[0])
-                          : takeSingles(candidates, freeRanks, limitedRanks, taken, count, ranks);
+                          : takeHighestSingles(candidates, m_freeRanks, m_limitedRanks, taken, count, ranks);
     }
 
     // takeSingles for one card: the highest rank whose free or limited card
     // brings the taken cards into the window.
     bool takeSingle(RankMask candidates, LimitedSpan taken, int &rank) const
     {
-        const RankMask allowed =
-            (window.meets(taken) ? freeRanks : 0) | (window.meets(taken + LimitedSpan {1, 1}) ? limitedRanks : 0);
+        const RankMask allowed = (m_window.meets(taken) ? m_freeRanks : 0) |
+            (m_window.meets(taken + LimitedSpan {1, 1}) ? m_limitedRanks : 0);
         if (!(candidates & allowed))
             return false;
         rank = highestRankOf(candidates & allowed);
@@ -203,8 +207,8 @@ private:
     // ranks are as high as possible in order: the highest rank that still lets
     // the lower ranks complete an allowed hand, then the next, and so on.
     // @p free and @p limited are the ranks with a free, with a limited card.
-    bool takeSingles(RankMask candidates, RankMask free, RankMask limited, LimitedSpan taken, int count,
-                     int *ranks) const
+    bool takeHighestSingles(RankMask candidates, RankMask free, RankMask limited, LimitedSpan taken, int count,
+                            int *ranks) const
     {
         free &= candidates;
         limited &= candidates;
@@ -225,7 +229,7 @@ private:
             // free or limited ones as they hold.
             const LimitedSpan with = taken + LimitedSpan {hasFree ? 0 : 1, hasLimited ? 1 : 0};
             const int rest = count - picked - 1;
-            if (window.meets(with + LimitedSpan {qMax(0, rest - leftFree), qMin(rest, leftLimited)})) {
+            if (m_window.meets(with + LimitedSpan {qMax(0, rest - leftFree), qMin(rest, leftLimited)})) {
                 ranks[picked++] = rank;
                 taken = with;
             }
@@ -233,12 +237,12 @@ private:
         return picked == count;
     }
 
-    const HandPool &pool;
-    const Window &window;
-    const HeldRanks held;
-    const RankMask freeRanks;
-    const RankMask limitedRanks;
-    const quint64 flushes;
+    const HandPool &m_pool;
+    const Window &m_window;
+    const HeldRanks m_held;
+    const RankMask m_freeRanks;
+    const RankMask m_limitedRanks;
+    const quint64 m_flushes;
 };
 
 } // namespace
