@@ -2,7 +2,6 @@
 
 #include <marrowick/carddeck.h>
 
-
 #include <QtCore/QEasingCurve>
 #include <QtCore/QStringList>
 #include <QtCore/QtMath>
@@ -51,6 +50,7 @@ void TableWidget::clear()
 {
     m_cards.clear();
     m_result = ShowdownResult();
+    m_chances.clear();
     update();
 }
 
@@ -64,6 +64,12 @@ int TableWidget::addCard(Card card, CardPlace place)
 void TableWidget::setCardProgress(int card, qreal progress)
 {
     m_cards[card].progress = progress;
+    update();
+}
+
+void TableWidget::setChances(const QVector<double> &chances)
+{
+    m_chances = chances;
     update();
 }
 
@@ -139,13 +145,18 @@ void TableWidget::paintSeats(QPainter &painter, const TableLayout &layout) const
         const qreal line = plate.height() / 2;
         painter.setPen(winner ? gold : QColor(240, 240, 235));
         painter.setFont(scaledFont(font(), line * 0.72, true));
-        // The name alone sits in the middle; after the showdown the hand goes under it.
-        const QRectF top = decided ? QRectF(plate.left(), plate.top() + line * 0.08, plate.width(), line) : plate;
+        // The name alone sits in the middle; under it goes the player's chance
+        // while the board comes, the hand after the showdown.
+        const bool chance = !decided && player < m_chances.size();
+        const bool twoLines = decided || chance;
+        const QRectF top = twoLines ? QRectF(plate.left(), plate.top() + line * 0.08, plate.width(), line) : plate;
         painter.drawText(top, Qt::AlignCenter, playerName(player) + (winner ? QStringLiteral(" wins") : QString()));
-        if (decided) {
+        if (twoLines) {
             painter.setFont(scaledFont(font(), line * 0.62, false));
             painter.drawText(top.translated(0, line * 0.82), Qt::AlignCenter,
-                             EvalHand::typeName(m_result.hands.at(player).type));
+                             decided
+                                 ? EvalHand::typeName(m_result.hands.at(player).type)
+                                 : QString::number(100 * m_chances.at(player), 'f', 1) + QStringLiteral("% chance"));
         }
     }
 }

@@ -14,7 +14,8 @@ class CardDeck;
 
 // Draws the poker table: the felt, the seats with their name plates, the
 // deck, the board and every card on its way from the deck to its place.
-// After the showdown it names each player's hand and marks the winner.
+// While the board comes it shows each player's chance; after the showdown
+// it names each player's hand and marks the winner.
 class TableWidget : public QWidget
 {
     Q_OBJECT
@@ -28,6 +29,8 @@ public:
     int addCard(Marrowick::Card card, CardPlace place);
     // Moves a card along its way: 0 on the deck face down, 1 face up in its place.
     void setCardProgress(int card, qreal progress);
+    // Shows each player's chance (share of the pot, 0 to 1) beside the seat until the showdown; empty for none.
+    void setChances(const QVector<double> &chances);
     // Names every player's best hand and marks the winners and their cards.
     void showResult(const ShowdownResult &result);
 
@@ -55,6 +58,7 @@ private:
     int m_players;
     QVector<MovingCard> m_cards;
     ShowdownResult m_result; // empty until the showdown
+    QVector<double> m_chances; // each player's, as known so far
 };
 
 #endif

@@ -5,7 +5,9 @@
 #include <marrowick/animationcommand.h>
 #include <marrowick/callcommand.h>
 #include <marrowick/compositecommand.h>
+#include <marrowick/equitycalculator.h>
 
+#include <QtCore/QThread>
 #include <QtCore/QVariantAnimation>
 #include <QtWidgets/QHBoxLayout>
 #include <QtWidgets/QLabel>
@@ -18,6 +20,8 @@
 using Marrowick::Card;
 using Marrowick::Command;
 using Marrowick::CompositeCommand;
+using Marrowick::EquityCalculator;
+using Marrowick::EquityResult;
 
 namespace {
 
@@ -52,8 +56,10 @@ void TableWindow::deal()
     ++m_deals;
     m_status->setText(QStringLiteral("Texas hold'em, seed ") + QString::number(m_seed) + QStringLiteral(", deal ") +
                       QString::number(m_deals));
+    stopOdds();
     m_table->clear();
     m_result = ShowdownResult();
+    m_handsOut = 0;
     m_deal.shuffle();
     Command *chain = makeDealChain(m_deal.players(), *this, this);
     connect(chain, &Command::done, this, &TableWindow::dealDone);
@@ -65,7 +71,11 @@ Command *TableWindow::holeCards(int player)
     // The player's two cards one after the other; all players at once.
     auto *cards = new CompositeCommand(true);
     cards->addCommand(flyCard({player, 0}, [this, player] { return m_deal.dealHoleCards(player).at(0); }));
-    cards->addCommand(flyCard({player, 1}, [this, player] { return m_deal.holeCards(player).at(1); }));
+    cards->addCommand(flyCard({player, 1}, [this, player] {
+        if (++m_handsOut == m_deal.players())
+            startOdds();
+        return m_deal.holeCards(player).at(1);
+    }));
     return cards;
 }
 
@@ -76,8 +86,11 @@ Command *TableWindow::board(Street street)
     auto *cards = new CompositeCommand(true);
     for (int i = first; i < first + count; ++i) {
         cards->addCommand(flyCard({CardPlace::board, i}, [this, street, i, first] {
-            if (i == first)
+            if (i == first) {
                 m_deal.dealBoard(street);
+                if (street != Street::River)
+                    startOdds();
+            }
             return m_deal.board().at(i);
         }));
     }
@@ -108,9 +121,43 @@ Command *TableWindow::flyCard(CardPlace place, std::function<Card()> takeCard)
 Command *TableWindow::showdown()
 {
     return new Marrowick::CallCommand([this] {
+        stopOdds();
         m_result = evaluateShowdown(m_deal);
         m_table->showResult(m_result);
     });
+}
+
+void TableWindow::startOdds()
+{
+    stopOdds();
+    auto *odds = new EquityCalculator(this);
+    QList<QByteArray> holes;
+    for (int player = 0; player < m_deal.players(); ++player)
+        holes.append(Card::toByteArray(m_deal.holeCards(player)));
+    odds->setPlayers(holes);
+    odds->setBoard(Card::toByteArray(m_deal.board()));
+    // A core stays free for the animation.
+    odds->setThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+    connect(odds, &EquityCalculator::finished, this, [this, odds](const EquityResult &result) {
+        if (odds == m_odds && result.isValid()) {
+            QVector<double> chances;
+            for (const Marrowick::PlayerEquity &player : result.players)
+                chances.append(player.equity);
+            m_table->setChances(chances);
+            m_odds = nullptr;
+        }
+        odds->deleteLater();
+    });
+    m_odds = odds;
+    odds->start();
+}
+
+void TableWindow::stopOdds()
+{
+    // A dropped calculation still ends with finished(), which deletes it.
+    if (m_odds)
+        m_odds->cancel();
+    m_odds = nullptr;
 }
 
 void TableWindow::dealDone(Command *chain)

@@ -11,6 +11,7 @@
 
 namespace Marrowick {
 class CardDeck;
+class EquityCalculator;
 }
 class TableWidget;
 
@@ -20,7 +21,8 @@ class QPushButton;
 QT_END_NAMESPACE
 
 // The card table window: deals hold'em hands as chains of commands, every
-// card flying into place, and shows the showdown. The Deal button deals again.
+// card flying into place, shows each player's chance as the board comes and
+// then the showdown. The Deal button deals again.
 class TableWindow : public QWidget, private DealSteps
 {
     Q_OBJECT
@@ -45,11 +47,17 @@ private:
     // One card flying from the deck to @p place and turning face up; @p takeCard deals it when it starts.
     Marrowick::Command *flyCard(CardPlace place, std::function<Marrowick::Card()> takeCard);
     void dealDone(Marrowick::Command *chain);
+    // Works out every player's chance with the cards out so far, in the background, and shows it when known.
+    void startOdds();
+    // Drops the calculation under way, if any; its result is never shown.
+    void stopOdds();
 
     quint32 m_seed;
     Deal m_deal;
     int m_deals = 0;
     ShowdownResult m_result;
+    int m_handsOut = 0; ///< players whose hole cards have both flown in
+    Marrowick::EquityCalculator *m_odds = nullptr; ///< the calculation whose result the table waits for
     TableWidget *m_table;
     QPushButton *m_dealButton;
     QLabel *m_status;
