@@ -30,7 +30,7 @@ struct Workload
     std::function<EvalHandInput(EvalHandInputs &)> make;
 };
 
-volatile int sink;
+volatile unsigned sink;
 
 // Output arrays reused from call to call, as a game does.
 struct Outputs
@@ -60,7 +60,8 @@ double threadSeconds()
 template<typename Evaluate>
 double callsPerSecond(Evaluate evaluate, const std::vector<EvalHandInput> &deals, double seconds, Outputs &out)
 {
-    int checksum = 0;
+    // Unsigned: the sum of millions of values wraps, as a checksum may.
+    unsigned checksum = 0;
     long calls = 0;
     const double start = threadSeconds();
     double elapsed = 0;
@@ -69,7 +70,7 @@ double callsPerSecond(Evaluate evaluate, const std::vector<EvalHandInput> &deals
             const EvalHandInput &deal = deals[size_t(calls) & (deals.size() - 1)];
             evaluate(deal.cards, deal.limitedCards, deal.minLimited, deal.maxLimited, out.value, out.type, out.kickers,
                      &out.bestCards);
-            checksum += out.value;
+            checksum += unsigned(out.value);
             ++calls;
         }
         elapsed = threadSeconds() - start;
@@ -83,7 +84,7 @@ double callsPerSecond(Evaluate evaluate, const std::vector<EvalHandInput> &deals
 int main(int argc, char *argv[])
 {
     const double seconds = argc > 1 ? std::atof(argv[1]) : 0.05;
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 10;
+    const int rounds = std::max(1, argc > 2 ? std::atoi(argv[2]) : 10);
 
     const std::vector<Workload> workloads = {
         {"hold'em: 5 board + 2 hole, 0 to 2", [](EvalHandInputs &inputs) { return inputs.holdem(); }},

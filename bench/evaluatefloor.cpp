@@ -15,15 +15,18 @@ bool evaluateFloor(QByteArray cards, QByteArray limitedCards, int minLimited, in
 
     value = sum;
     type = Marrowick::EvalHand::handType(uint(sum) % 10u);
+    // Outputs are copied from the first array as far as it reaches: it may
+    // hold fewer cards than the outputs need.
+    const int available = cards.size();
     kickers.resize(1 + (sum & 3));
     char *kicker = kickers.data();
     for (int i = 0; i < kickers.size(); ++i)
-        kicker[i] = free[i];
+        kicker[i] = i < available ? free[i] : 0;
     if (bestCards) {
         bestCards->resize(5);
         char *card = bestCards->data();
         for (int i = 0; i < 5; ++i)
-            card[i] = free[i];
+            card[i] = i < available ? free[i] : 0;
     }
     return true;
 }
