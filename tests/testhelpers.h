@@ -5,6 +5,7 @@
 
 #include <QtCore/QByteArray>
 #include <QtCore/QCoreApplication>
+#include <QtCore/QLoggingCategory>
 #include <QtCore/QProcess>
 #include <QtCore/QProcessEnvironment>
 #include <QtCore/QStringList>
@@ -23,12 +24,14 @@ struct ChildRun
 };
 
 // Runs this test program again with @p childCase set, so that code which
-// ends the process (a fatal message) can be watched from the outside.
-inline ChildRun runChildCase(const QString &childCase)
+// ends the process (a fatal message) can be watched from the outside. The
+// child runs with the logging rules @p loggingRules.
+inline ChildRun runChildCase(const QString &childCase, const QString &loggingRules = QString())
 {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral(MARROWICK_TEST_CHILD_CASE_VARIABLE), childCase);
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), loggingRules);
     // A fatal message must end the child quietly: no core dump, and under the
     // sanitizers no extra report for the abort.
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("handle_abort=0:detect_leaks=0"));
@@ -51,6 +54,7 @@ public:
     MessageRecorder()
     {
         messages().clear();
+        categories().clear();
         previous = qInstallMessageHandler(&MessageRecorder::record);
     }
     ~MessageRecorder() { qInstallMessageHandler(previous); }
@@ -62,13 +66,32 @@ public:
         static QStringList recorded;
         return recorded;
     }
+    /// The logging categories of the messages, each named once.
+    static QStringList &categories()
+    {
+        static QStringList recorded;
+        return recorded;
+    }
 
 private:
-    static void record(QtMsgType type, const QMessageLogContext &, const QString &message)
+    static void record(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
         messages().append(type == QtWarningMsg ? message : QStringLiteral("not a warning: ") + message);
+        const QString category = QString::fromLatin1(context.category);
+        if (!categories().contains(category))
+            categories().append(category);
     }
     QtMessageHandler previous;
+};
+
+// Applies logging rules (QT_LOGGING_RULES syntax) while alive.
+class LoggingRules
+{
+public:
+    explicit LoggingRules(const QString &rules) { QLoggingCategory::setFilterRules(rules); }
+    ~LoggingRules() { QLoggingCategory::setFilterRules(QString()); }
+    LoggingRules(const LoggingRules &) = delete;
+    LoggingRules &operator=(const LoggingRules &) = delete;
 };
 
 } // namespace TestHelpers

@@ -5,13 +5,20 @@
 #include <QtCore/QSet>
 #include <QtTest/QtTest>
 
+#include <type_traits>
+
 using Marrowick::Card;
+
+// Text becomes a card only when asked: "card == QStringLiteral(\"Ah\")" must
+// not compile, as the text's first character would be read as a suit.
+static_assert(std::is_constructible<Card, QString>::value && !std::is_convertible<QString, Card>::value,
+              "Card(const QString &) must be explicit");
 
 namespace Marrowick {
 // Lets QCOMPARE show the cards it compares.
 char *toString(const Card &card)
 {
-    return qstrdup(qPrintable(QString::number(card.suit()) + QLatin1Char('/') + QString::number(card.value())));
+    return qstrdup(qPrintable(QString::number(card.suit()) + QLatin1Char('/') + QString::number(qint8(card.value()))));
 }
 } // namespace Marrowick
 
@@ -87,16 +94,17 @@ void TestCard::encoding_data()
     QTest::newRow("joker, four") << card(Card::Joker, 3) << 12;
     QTest::newRow("invalid spade") << card(Card::Spades, -1) << -1;
     QTest::newRow("value beyond king") << card(Card::Clubs, 13) << 53;
-    QTest::newRow("wraps to 8 bits") << card(Card::Spades, 40) << int(char(164));
-    QTest::newRow("huge suit wraps") << card(0x7fffffff, 127) << int(char(762 % 256));
+    QTest::newRow("wraps to 8 bits") << card(Card::Spades, 40) << 164 - 256;
+    QTest::newRow("huge suit wraps") << card(0x7fffffff, 127) << 762 % 256 - 256;
 }
 
 void TestCard::encoding()
 {
     QFETCH(Card, card);
     QFETCH(int, code);
-    QCOMPARE(int(card.toEncodedChar()), code);
-    QCOMPARE(card.isValid(), card.value() != -1);
+    // The byte and the value are signed 8-bit numbers, whatever char is.
+    QCOMPARE(int(qint8(card.toEncodedChar())), code);
+    QCOMPARE(card.isValid(), qint8(card.value()) != -1);
 }
 
 void TestCard::decoding_data()
@@ -183,6 +191,14 @@ void TestCard::text()
     const TestHelpers::MessageRecorder recorder;
     QCOMPARE(Card(text), card);
     QCOMPARE(TestHelpers::MessageRecorder::messages(), messages);
+    QCOMPARE(TestHelpers::MessageRecorder::categories(),
+             messages.isEmpty() ? QStringList() : QStringList {latin1("marrowick.cards")});
+
+    // A host can turn the warnings off; the card comes out the same.
+    const TestHelpers::LoggingRules quiet(latin1("marrowick.cards.warning=false"));
+    const TestHelpers::MessageRecorder silenced;
+    QCOMPARE(Card(text), card);
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList());
 }
 
 void TestCard::fatalMessages_data()
@@ -202,9 +218,11 @@ void TestCard::fatalMessages()
 {
     QFETCH(QByteArray, message);
 
-    const TestHelpers::ChildRun run = TestHelpers::runChildCase(QString::fromLatin1(QTest::currentDataTag()));
+    // Fatal even with every message of the library turned off.
+    const TestHelpers::ChildRun run =
+        TestHelpers::runChildCase(QString::fromLatin1(QTest::currentDataTag()), latin1("marrowick.*=false"));
     QVERIFY2(run.crashed, run.standardError.constData());
-    QVERIFY2(run.standardError.split('\n').contains(message), run.standardError.constData());
+    QVERIFY2(run.standardError.split('\n').contains("marrowick.cards: " + message), run.standardError.constData());
     QVERIFY2(!run.standardError.contains("charToValue"), run.standardError.constData());
 }
 

@@ -5,7 +5,22 @@
 #include <QtCore/QMetaMethod>
 #include <QtTest/QtTest>
 
+#include <type_traits>
+
 using Marrowick::Command;
+
+// A pointer as the first argument would convert to the owning flag: "new
+// CompositeCommand(this)" must not compile, the flag and a parent must.
+template<typename Composite> constexpr bool takesOnlyFlagFirst()
+{
+    return !std::is_constructible<Composite, QObject *>::value &&
+        !std::is_constructible<Composite, Command *, QObject *>::value &&
+        !std::is_constructible<Composite, const char *>::value && std::is_constructible<Composite>::value &&
+        std::is_constructible<Composite, bool>::value && std::is_constructible<Composite, bool, QObject *>::value &&
+        std::is_constructible<Composite, QList<Command *>, bool, QObject *>::value;
+}
+static_assert(takesOnlyFlagFirst<Marrowick::CompositeCommand>(), "CompositeCommand(pointer) must not compile");
+static_assert(takesOnlyFlagFirst<Marrowick::ParallelCommand>(), "ParallelCommand(pointer) must not compile");
 
 Q_DECLARE_METATYPE(const QMetaObject *)
 

@@ -7,10 +7,19 @@
 
 #include <iostream>
 #include <sstream>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 using Marrowick::CommandLineOptions;
 using Option = CommandLineOptions::Option;
+
+// The obvious calls compile: a const object answers hasValue(), and a value
+// that is no variable of the caller can be stored.
+static_assert(std::is_same<decltype(std::declval<const CommandLineOptions &>().hasValue(QString())), bool>::value,
+              "hasValue() on a const object");
+static_assert(std::is_void<decltype(std::declval<CommandLineOptions &>().setValue(QString(), 1024))>::value,
+              "setValue() with a literal");
 
 namespace {
 
@@ -94,7 +103,7 @@ public:
 
 // "name=type:value" for every stored value, joined by spaces, so that a wrong
 // type shows as plainly as a wrong value.
-QString storedValues(CommandLineOptions &options)
+QString storedValues(const CommandLineOptions &options)
 {
     QStringList stored;
     for (const Option &option : options.options()) {
@@ -255,11 +264,18 @@ void TestCommandLineOptions::storeValue()
 
     CommandLineOptions options;
     options.setOptions(gameOptions());
+    const QVariant original = given;
     options.setValue(name, given);
     QCOMPARE(given.userType(), after.userType());
     QCOMPARE(given, after);
     QCOMPARE(options.hasValue(name), !stored.isNull());
     QCOMPARE(storedValues(options), stored);
+
+    // A constant is stored the same way, and stays as it was.
+    CommandLineOptions fromConstant;
+    fromConstant.setOptions(gameOptions());
+    fromConstant.setValue(name, original);
+    QCOMPARE(storedValues(fromConstant), stored);
 }
 
 void TestCommandLineOptions::lookup_data()

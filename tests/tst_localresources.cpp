@@ -270,6 +270,13 @@ void TestLocalResources::missingResourceWarning()
     const QString warning = notFound(name, type, quotedPaths);
     QCOMPARE(MessageRecorder::messages(),
              QStringList({warning, warning, notFound(name, QVariant::Pixmap, quotedPaths)}));
+    QCOMPARE(MessageRecorder::categories(), QStringList {QStringLiteral("marrowick.resources")});
+
+    // A host can turn the warning off; the lookup fails the same way.
+    const TestHelpers::LoggingRules quiet(QStringLiteral("marrowick.resources.warning=false"));
+    const MessageRecorder silenced;
+    QVERIFY(!LocalResources::resource(name, QVariant::Type(type)).isValid());
+    QCOMPARE(MessageRecorder::messages(), QStringList());
 }
 
 void TestLocalResources::instanceEndsWithTheApplicationObject()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Marrowick and runs every test twice: in a normal build, then in a
-# build with AddressSanitizer (leak check on) and UndefinedBehaviorSanitizer.
+# Builds Marrowick and runs every test three times: in a normal build, in a
+# build where char is unsigned (as on 64-bit ARM and PowerPC), then in a build
+# with AddressSanitizer (leak check on) and UndefinedBehaviorSanitizer.
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -20,6 +21,9 @@ run_suite() {
 
 echo "== Normal build =="
 run_suite build
+
+echo "== Build with unsigned char =="
+run_suite build-unsigned-char -DCMAKE_CXX_FLAGS=-funsigned-char
 
 echo "== Sanitizer build (ASan + UBSan) =="
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

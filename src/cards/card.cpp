@@ -1,5 +1,7 @@
 #include "card.h"
 
+#include "logging_p.h"
+
 #include <QtCore/QDebug>
 #include <QtCore/QHash>
 
@@ -41,6 +43,13 @@ int valueOfCode(uchar byte)
     return -1;
 }
 
+// Bad numbers and suit codes end the process, whatever the logging rules
+// say; the message still names the category, as the warnings do.
+Q_NORETURN void fatal(const char *format, int argument)
+{
+    QMessageLogger(nullptr, 0, nullptr, lcCards().categoryName()).fatal(format, argument);
+}
+
 bool hasSuitCode(int suit)
 {
     return suit >= 0 && suit < suitCount;
@@ -60,7 +69,7 @@ Card::Card()
 
 Card::Card(Suit suit, char value)
     : m_suit(suit)
-    , m_value(value)
+    , m_value(qint8(value))
 { }
 
 Card::Card(const QString &text)
@@ -70,7 +79,7 @@ Card::Card(const QString &text)
     if (text.size() != 2)
         return;
     m_suit = charToSuit(text.at(0));
-    m_value = charToValue(text.at(1));
+    m_value = qint8(charToValue(text.at(1)));
 }
 
 bool Card::isValid() const
@@ -90,18 +99,18 @@ void Card::setSuit(Suit suit)
 
 char Card::value() const
 {
-    return m_value;
+    return char(m_value);
 }
 
 void Card::setValue(char value)
 {
-    m_value = value;
+    m_value = qint8(value);
 }
 
 QChar Card::suitToChar(Suit suit)
 {
     if (!hasSuitCode(suit)) {
-        qFatal("Card::suitToChar( %d ): Illegal suit!", int(suit));
+        fatal("Card::suitToChar( %d ): Illegal suit!", int(suit));
         return QLatin1Char(' ');
     }
     return QLatin1Char(suitCodes[suit]);
@@ -113,7 +122,7 @@ Card::Suit Card::charToSuit(QChar code)
     const int suit = suitOfCode(byte);
     if (suit < 0) {
         // The message names suitToChar: hosts that filter on it see the same text for both.
-        qFatal("Card::suitToChar( %c ): Illegal suit!", byte);
+        fatal("Card::suitToChar( %c ): Illegal suit!", byte);
         return Back;
     }
     return Suit(suit);
@@ -123,7 +132,7 @@ QChar Card::valueToChar(char value)
 {
     const int number = static_cast<signed char>(value);
     if (!hasValueCode(number)) {
-        qFatal("Card::valueToChar( %d ): Illegal value!", number);
+        fatal("Card::valueToChar( %d ): Illegal value!", number);
         return QLatin1Char(' ');
     }
     return QLatin1Char(valueCodes[number + 1]);
@@ -134,7 +143,7 @@ char Card::charToValue(QChar code)
     const uchar byte = latin1Byte(code);
     const int value = valueOfCode(byte);
     if (value < 0)
-        qWarning("Card::charToValue( %c ): Illegal value!", byte);
+        qCWarning(lcCards, "Card::charToValue( %c ): Illegal value!", byte);
     return char(value);
 }
 
@@ -146,7 +155,7 @@ char Card::toEncodedChar() const
         return 0;
     // Unsigned arithmetic: out-of-range suits and values wrap instead of overflowing,
     // and only the low 8 bits are kept anyway.
-    const unsigned code = unsigned(m_suit) + 4u * unsigned(static_cast<signed char>(m_value)) - 1u;
+    const unsigned code = unsigned(m_suit) + 4u * unsigned(m_value) - 1u;
     return static_cast<char>(static_cast<uchar>(code));
 }
 
@@ -163,8 +172,7 @@ Card Card::fromEncodedChar(char code)
 
 QString Card::toString() const
 {
-    const int value = static_cast<signed char>(m_value);
-    if (!hasSuitCode(m_suit) || value < 0 || value > highestValue)
+    if (!hasSuitCode(m_suit) || m_value < 0 || m_value > highestValue)
         return QString();
     return QString(suitToChar(m_suit)) + valueToChar(m_value);
 }

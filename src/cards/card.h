@@ -37,8 +37,9 @@ namespace Marrowick {
  *
  * Nothing is checked on store: constructors, setters and the byte decoding
  * accept any number. Only the character code conversions react to numbers
- * outside their tables, through Qt's message handler: an illegal suit or value
- * number and an illegal suit character are fatal (qFatal), an illegal value
+ * outside their tables, through Qt's message handler in the logging category
+ * "marrowick.cards": an illegal suit or value number and an illegal suit
+ * character are fatal, whatever the logging rules say, an illegal value
  * character is a warning. Use fromString() to read text a user typed without
  * risking a fatal message.
  *
@@ -67,7 +68,7 @@ public:
      * suit character is a fatal message and a bad value character a warning
      * (the card then stays invalid). See fromString() for a silent reader.
      */
-    Card(const QString &text);
+    explicit Card(const QString &text);
 
     /// True unless the value is -1; the suit takes no part in validity.
     bool isValid() const;
@@ -76,7 +77,12 @@ public:
     Suit suit() const;
     /// Stores @p suit without any test.
     void setSuit(Suit suit);
-    /// The value: -1 for none, 0 for the ace up to 12 for the king.
+    /**
+     * The value: -1 for none, 0 for the ace up to 12 for the king. It is a
+     * signed 8-bit number in a char, and char is unsigned on some platforms
+     * (64-bit ARM, PowerPC): read it through static_cast<signed char> or
+     * qint8 before comparing it with a negative number, or ask isValid().
+     */
     char value() const;
     /// Stores @p value without any test; -1 makes the card invalid.
     void setValue(char value);
@@ -135,7 +141,7 @@ public:
 
 private:
     Suit m_suit;
-    char m_value;
+    qint8 m_value; // signed on every platform, whatever char is
 };
 
 /// Hash of a card for QHash and QSet.

@@ -55,6 +55,11 @@ public:
      */
     explicit CompositeCommand(bool ownsCommands = true, QObject *parent = nullptr);
     /**
+     * Not available: a pointer given as the first argument would silently
+     * convert to the owning flag. Pass the flag first: CompositeCommand(true, parent).
+     */
+    template<typename T> CompositeCommand(T *, QObject * = nullptr) = delete;
+    /**
      * A composite that runs @p commands in list order. The list is taken as it
      * is and must not hold null pointers.
      */

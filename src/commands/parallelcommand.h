@@ -58,6 +58,11 @@ public:
      */
     explicit ParallelCommand(bool ownsCommands = true, QObject *parent = nullptr);
     /**
+     * Not available: a pointer given as the first argument would silently
+     * convert to the owning flag. Pass the flag first: ParallelCommand(true, parent).
+     */
+    template<typename T> ParallelCommand(T *, QObject * = nullptr) = delete;
+    /**
      * A parallel command that starts @p commands in list order. The list is
      * taken as it is and must not hold null pointers.
      */

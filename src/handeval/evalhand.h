@@ -3,10 +3,9 @@
 
 #include "marrowick_export.h"
 
-QT_BEGIN_NAMESPACE
-class QByteArray;
-class QString;
-QT_END_NAMESPACE
+// Complete types: a host calls Evaluate() and typeName() with nothing else included.
+#include <QtCore/QByteArray>
+#include <QtCore/QString>
 
 namespace Marrowick {
 

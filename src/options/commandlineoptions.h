@@ -141,7 +141,7 @@ public:
      * last parse or stored with setValue() since. Defaults and settings
      * entries do not count.
      */
-    bool hasValue(const QString &name);
+    bool hasValue(const QString &name) const;
     /**
      * Stores @p value for the option @p name as if it had been given on the
      * command line, after converting @p value itself to the option's type.
@@ -150,6 +150,11 @@ public:
      * setOptions() or parseOptions() discards it.
      */
     void setValue(const QString &name, QVariant &value);
+    /**
+     * Stores a converted copy of @p value, as the other overload does, for
+     * values that are not a variable of the caller: setValue(name, 1024).
+     */
+    void setValue(const QString &name, const QVariant &value);
 
     /**
      * The value of option @p name converted to T with qvariant_cast: the

@@ -4,7 +4,7 @@
 
 namespace Marrowick {
 
-bool CommandLineOptions::hasValue(const QString &name)
+bool CommandLineOptions::hasValue(const QString &name) const
 {
     return m_values.contains(name);
 }
@@ -19,6 +19,12 @@ void CommandLineOptions::setValue(const QString &name, QVariant &value)
         return;
     value.convert(type);
     m_values.insert(name, value);
+}
+
+void CommandLineOptions::setValue(const QString &name, const QVariant &value)
+{
+    QVariant converted = value;
+    setValue(name, converted);
 }
 
 QVariant CommandLineOptions::valueHelper(const QString &name, const QVariant &defaultValue) const

@@ -36,9 +36,9 @@ namespace Marrowick {
  * looking at the disk, until it is evicted or the search paths change; every
  * change of the search paths empties the cache.
  *
- * A name found on no path is reported with one warning through qWarning() per
- * request, naming the resource, the requested type's number and the search
- * paths.
+ * A name found on no path is reported with one warning per request in the
+ * logging category "marrowick.resources", naming the resource, the requested
+ * type's number and the search paths.
  *
  * The interface is static. Behind it stands one instance owned by the
  * library: it is created by the first call, with no search paths and an empty

@@ -1,5 +1,7 @@
 #include "localresources_p.h"
 
+#include "logging_p.h"
+
 #include <QtCore/QDebug>
 #include <QtCore/QFile>
 #include <QtGui/QPixmap>
@@ -26,7 +28,9 @@ void warnNotFound(const QString &name, QVariant::Type type, const QStringList &p
     for (const QString &path : paths)
         quotedPaths.append(quoted(path));
     const QString pathList = QLatin1Char('(') + quotedPaths.join(QLatin1String(", ")) + QLatin1Char(')');
-    QDebug warning = qWarning().noquote();
+    QDebug warning = QMessageLogger(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC)
+                         .warning(lcResources())
+                         .noquote();
     warning << "LocalResources::resource(" << quoted(name) << int(type) << ", did not find resource in" << pathList;
     warning.nospace();
 }
