@@ -32,9 +32,27 @@ install(FILES ${PROJECT_BINARY_DIR}/MarrowickConfig.cmake
         COMPONENT Devel)
 
 # The .pc file finds its prefix relative to where it is installed, so that
-# `cmake --install --prefix P` gives a correct file for any P.
+# `cmake --install --prefix P` gives a correct file for any P. Directories
+# given as absolute paths (as distributions pass them) are taken as they are.
 set(MARROWICK_PC_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
-file(RELATIVE_PATH MARROWICK_PC_TO_PREFIX /root/${MARROWICK_PC_DIR} /root)
+if(IS_ABSOLUTE ${CMAKE_INSTALL_LIBDIR})
+    set(MARROWICK_PC_PREFIX ${CMAKE_INSTALL_PREFIX})
+else()
+    file(RELATIVE_PATH pc_to_prefix /root/${MARROWICK_PC_DIR} /root)
+    set(MARROWICK_PC_PREFIX "\${pcfiledir}/${pc_to_prefix}")
+endif()
+foreach(dir LIBDIR INCLUDEDIR DATADIR)
+    if(dir STREQUAL DATADIR)
+        set(install_dir ${MARROWICK_INSTALL_DATADIR})
+    else()
+        set(install_dir ${CMAKE_INSTALL_${dir}})
+    endif()
+    if(IS_ABSOLUTE ${install_dir})
+        set(MARROWICK_PC_${dir} ${install_dir})
+    else()
+        set(MARROWICK_PC_${dir} "\${prefix}/${install_dir}")
+    endif()
+endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/marrowick.pc.in
                ${PROJECT_BINARY_DIR}/marrowick.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/marrowick.pc

@@ -3,12 +3,12 @@
 
 #include "marrowick_export.h"
 
+#include <QtCore/QByteArray>
 #include <QtCore/QMetaType>
 #include <QtCore/QString>
 #include <QtCore/QVector>
 
 QT_BEGIN_NAMESPACE
-class QByteArray;
 class QDebug;
 QT_END_NAMESPACE
 

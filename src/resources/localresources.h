@@ -3,13 +3,12 @@
 
 #include "marrowick_export.h"
 
+#include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtCore/QVariant>
+#include <QtGui/QPixmap>
 
 #include <memory>
-
-QT_BEGIN_NAMESPACE
-class QPixmap;
-QT_END_NAMESPACE
 
 namespace Marrowick {
 

@@ -55,6 +55,19 @@ set(sanitize_flags "")
 if(SANITIZE)
     set(sanitize_flags -fsanitize=address,undefined)
 endif()
+
+# A host built with nothing but the flags pkg-config gives, run against the
+# copy outside the library path as the README says.
+if(PKG_CONFIG)
+    run_step(${PKG_CONFIG} --cflags --libs marrowick-deck)
+    separate_arguments(pc_flags UNIX_COMMAND "${step_output}")
+    run_step(${CXX_COMPILER} -std=c++17 ${sanitize_flags} "-DDECKS_DIR=\"${pc_decksdir}\""
+             ${HOST_SOURCE_DIR}/main.cpp -o ${WORK_DIR}/pkgconfighost ${pc_flags})
+    run_step(${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${pc_libdir} ${WORK_DIR}/pkgconfighost)
+    if(NOT step_output MATCHES "Ace_Spades hK")
+        message(FATAL_ERROR "Unexpected output of the pkg-config host: '${step_output}'")
+    endif()
+endif()
 run_step(${CMAKE_COMMAND} -S ${HOST_SOURCE_DIR} -B ${WORK_DIR}/build
          -DCMAKE_PREFIX_PATH=${prefix}
          -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
