@@ -46,10 +46,13 @@ namespace Marrowick {
  * - after exec(), done() is emitted once when the work is over, inside exec()
  *   or later;
  * - both signals carry the emitting command itself;
- * - finish() may be called at any time, also while the command waits, and
- *   once it returns the command must be safe to delete: an owning composite
- *   deletes it right away. Whether finish() emits done() is the command's
- *   choice; a CompositeCommand ignores it, a ParallelCommand counts it.
+ * - finish() may be called at any time, also while the command waits and
+ *   before its exec() (a composite finishes the children it has not started
+ *   yet too): it should leave the game as if the work had been done, such as
+ *   a card at its destination. Once it returns the command must be safe to
+ *   delete: an owning composite deletes it right away. Whether finish()
+ *   emits done() is the command's choice; a CompositeCommand ignores it, a
+ *   ParallelCommand counts it.
  *
  * Ownership: a command is deleted by its QObject parent, by a composite that
  * owns it, or by the game; Command adds no rule of its own. Never give a

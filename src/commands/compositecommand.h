@@ -81,8 +81,9 @@ public:
     /**
      * Drops every child at once, in list order, whether it has completed, is
      * running or has not started yet: disconnects it, calls its finish() and
-     * deletes it when the owning flag is set. Emits nothing; the list is
-     * empty afterwards.
+     * deletes it when the owning flag is set. Emits nothing, done() neither:
+     * a game that finishes a run (a player clicking through) goes on by
+     * itself as it would after done(). The list is empty afterwards.
      */
     void finish() override;
 

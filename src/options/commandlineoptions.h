@@ -31,11 +31,12 @@ namespace Marrowick {
  *
  *     CommandLineOptions options;
  *     options.setOptions({width, fullScreen});
+ *     // solitaire -width 1024 -fullscreen -- game1.sav
  *     if (!options.parseOptions(argc, argv))   // help has been printed
  *         return 1;
  *     const int w = options.value<int>(QStringLiteral("width"));          // -width 1024, else settings, else 800
  *     const bool full = options.value<bool>(QStringLiteral("fullscreen")); // -fullscreen, -fullscreen false
- *     const QStringList files = options.remainingArgs();
+ *     const QStringList files = options.remainingArgs();                  // ("game1.sav")
  *     ...
  * }
  * @endcode
@@ -110,9 +111,16 @@ public:
      * argument asks for help, names an option that is not in the table, or
      * names an option that needs a value and gets none; the arguments after
      * that one become remaining arguments and the values parsed before it
-     * stay. A value that does not convert to its option's type is neither
-     * stored nor consumed. A null @p argv counts as no arguments and a null
-     * entry as an empty argument.
+     * stay. A value is converted from text with QVariant's conversions and
+     * stored whenever such a conversion exists for the option's type, even
+     * if the text does not convert: "-width abc" stores an int 0 (a null
+     * variant). Only for a type that no text converts to (QVariant::Rect,
+     * say) the value is neither stored nor consumed: it is read as an
+     * argument of its own. A switch takes the next argument as its value
+     * when it does not begin with "-": "-fullscreen game1.sav" leaves no
+     * remaining argument, "-fullscreen -- game1.sav" and "-fullscreen true
+     * game1.sav" do. A null @p argv counts as no arguments and a null entry
+     * as an empty argument.
      */
     bool parseOptions(int argc, char **argv);
     /// The arguments of the last parse that were neither options nor values, in order.

@@ -1,0 +1,38 @@
+cmake_minimum_required(VERSION 3.16)
+
+# Checks that every C++ code block of README stands word for word in one of
+# the snippet programs in SNIPPET_DIR, which the build compiles.
+
+file(READ ${README} readme)
+file(GLOB snippet_files ${SNIPPET_DIR}/*.cpp)
+set(snippets "")
+foreach(file IN LISTS snippet_files)
+    file(READ ${file} content)
+    string(APPEND snippets "${content}\n")
+endforeach()
+
+# Code holds semicolons, so the blocks are cut out one by one, never listed.
+set(opening "```cpp\n")
+string(LENGTH "${opening}" opening_length)
+set(rest "${readme}")
+set(count 0)
+while(TRUE)
+    string(FIND "${rest}" "${opening}" start)
+    if(start EQUAL -1)
+        break()
+    endif()
+    math(EXPR start "${start} + ${opening_length}")
+    string(SUBSTRING "${rest}" ${start} -1 rest)
+    string(FIND "${rest}" "```" end)
+    string(SUBSTRING "${rest}" 0 ${end} code)
+    string(SUBSTRING "${rest}" ${end} -1 rest)
+    string(FIND "${snippets}" "${code}" found)
+    if(found EQUAL -1)
+        message(FATAL_ERROR "This block of ${README} is in no file of ${SNIPPET_DIR}:\n${code}")
+    endif()
+    math(EXPR count "${count} + 1")
+endwhile()
+if(count EQUAL 0)
+    message(FATAL_ERROR "No C++ blocks found in ${README}")
+endif()
+message(STATUS "${count} blocks of the README found in the snippets")
