@@ -150,6 +150,8 @@ public:
                 leaf->complete();
         }
     }
+    // The command named @p name in the plan, while it lives.
+    Command *command(const QString &name) const { return m_named.value(name); }
     // No leaf waits for the event loop any more, so nothing more will happen by itself.
     bool idle() const
     {
@@ -175,6 +177,7 @@ private:
         const QString name = match.captured(1);
         if (match.captured(2).isEmpty()) {
             m_leaves.append(new RecordingCommand(name, match.captured(3), this));
+            m_named.insert(name, m_leaves.constLast().data());
             return m_leaves.constLast();
         }
         QList<Command *> children;
@@ -190,10 +193,12 @@ private:
             : new Marrowick::ParallelCommand(children, owning, nullptr);
         composite->setObjectName(name);
         watch(composite, name);
+        m_named.insert(name, composite);
         return composite;
     }
 
     QList<QPointer<RecordingCommand>> m_leaves;
+    QHash<QString, QPointer<Command>> m_named;
 };
 
 // The two checks that both composites go through, with their data rows.
@@ -267,6 +272,59 @@ inline void checkInterrupt()
     if (!deleting)
         commands.exec();
     QCOMPARE(commands.log, expected);
+}
+
+inline void addHostDeleteColumns()
+{
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<bool>("owning");
+    QTest::addColumn<QString>("victim");
+    QTest::addColumn<Log>("expected");
+}
+
+// The game deletes @p victim once the exec() of @p plan has returned, then
+// finishes the command under test; that logs @p expected.
+inline void addHostDelete(const char *name, const char *plan, bool owning, const char *victim, const char *expected)
+{
+    QTest::newRow(name) << QString::fromLatin1(plan) << owning << QString::fromLatin1(victim) << trace(expected);
+}
+
+inline void checkHostDelete()
+{
+    QFETCH(QString, plan);
+    QFETCH(bool, owning);
+    QFETCH(QString, victim);
+    QFETCH(Log, expected);
+
+    Plan commands(plan, owning);
+    commands.exec();
+    commands.log.clear();
+    delete commands.command(victim);
+    commands.top->finish();
+    QCOMPARE(commands.log, expected);
+}
+
+// A child added a second time joins an owning composite's list once, with a
+// warning, and is run and deleted once; without the owning flag it is
+// appended again and runs twice.
+template<typename Composite> void checkAddedTwice()
+{
+    QFETCH(bool, owning);
+    Recorder recorder;
+    auto child = new RecordingCommand(QStringLiteral("a"), QString(), &recorder);
+    {
+        Composite composite(owning, nullptr);
+        composite.addCommand(child);
+        if (owning)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("child already; ignored$")));
+        composite.addCommand(child);
+        QCOMPARE(composite.commands().size(), owning ? 1 : 2);
+        composite.exec();
+    }
+    if (!owning)
+        delete child;
+    QCOMPARE(recorder.log.count(QStringLiteral("exec a")), owning ? 1 : 2);
+    QCOMPARE(recorder.log.count(QStringLiteral("destroyed a")), 1);
 }
 
 } // namespace TestCommands

@@ -12,6 +12,10 @@ private Q_SLOTS:
     void run() { checkRuns(); }
     void interrupt_data();
     void interrupt() { checkInterrupt(); }
+    void hostDeletes_data();
+    void hostDeletes() { checkHostDelete(); }
+    void addedTwice_data();
+    void addedTwice() { checkAddedTwice<Marrowick::CompositeCommand>(); }
 };
 
 // Each step disconnects the child before it, so a child's second done never
@@ -71,6 +75,33 @@ void TestCompositeCommand::interrupt_data()
     addInterrupt("delete, owning", "s[a b? c]", true, true, "destroyed a, destroyed b, destroyed c, destroyed s");
     addInterrupt("delete, not owning", "s[a b? c]", false, true,
                  "destroyed s, done a, /done a, done b, /done b, done c, /done c");
+}
+
+// A child the game deletes leaves the list; a run waiting for it goes on with the next child.
+void TestCompositeCommand::hostDeletes_data()
+{
+    addHostDeleteColumns();
+    addHostDelete("running child, not owning", "s[a b? c]", false, "b",
+                  "destroyed b, exec c, done c, done s, /done c, finish a, finish c");
+    addHostDelete("running child, owning", "s[a b? c]", true, "b",
+                  "destroyed b, exec c, done c, done s, /done c, finish a, destroyed a, finish c, destroyed c");
+    addHostDelete("running last child", "s[a b?]", false, "b", "destroyed b, done s, finish a");
+    addHostDelete("completed child", "s[a b?]", false, "a", "destroyed a, finish b");
+    addHostDelete("child not started yet", "s[a? b c]", true, "c",
+                  "destroyed c, finish a, destroyed a, finish b, destroyed b");
+    addHostDelete("nested composite running", "s[a p(b? c?) d]", true, "p",
+                  "destroyed b, destroyed c, destroyed p, exec d, done d, done s, /done d, finish a, destroyed a, "
+                  "finish d, destroyed d");
+    addHostDelete("running child of a nested composite", "s[a t[b? c] d]", true, "b",
+                  "destroyed b, exec c, done c, done t, exec d, done d, done s, /done d, /done c, finish a, destroyed "
+                  "a, finish c, destroyed c, destroyed t, finish d, destroyed d");
+}
+
+void TestCompositeCommand::addedTwice_data()
+{
+    QTest::addColumn<bool>("owning");
+    QTest::newRow("owning") << true;
+    QTest::newRow("not owning") << false;
 }
 
 QTEST_MAIN(TestCompositeCommand)

@@ -12,6 +12,10 @@ private Q_SLOTS:
     void run() { checkRuns(); }
     void interrupt_data();
     void interrupt() { checkInterrupt(); }
+    void hostDeletes_data();
+    void hostDeletes() { checkHostDelete(); }
+    void addedTwice_data();
+    void addedTwice() { checkAddedTwice<Marrowick::ParallelCommand>(); }
 };
 
 // Every done of a child counts, and each run connects every child once,
@@ -68,6 +72,24 @@ void TestParallelCommand::interrupt_data()
     addInterrupt("delete, owning", "p(a b? c)", true, true, "destroyed a, destroyed b, destroyed c, destroyed p");
     addInterrupt("delete, not owning", "p(a b? c)", false, true,
                  "destroyed p, done a, /done a, done b, /done b, done c, /done c");
+}
+
+// A child the game deletes leaves the list, and the run stops waiting for it.
+void TestParallelCommand::hostDeletes_data()
+{
+    addHostDeleteColumns();
+    addHostDelete("one of two awaited, not owning", "p(a b? c?)", false, "b", "destroyed b, finish a, finish c");
+    addHostDelete("the last awaited, owning", "p(a b?)", true, "b", "destroyed b, done p, finish a, destroyed a");
+    addHostDelete("completed child", "p(a b?)", false, "a", "destroyed a, finish b");
+    addHostDelete("nested composite awaited", "p(a s[b? c])", true, "s",
+                  "destroyed b, destroyed c, destroyed s, done p, finish a, destroyed a");
+}
+
+void TestParallelCommand::addedTwice_data()
+{
+    QTest::addColumn<bool>("owning");
+    QTest::newRow("owning") << true;
+    QTest::newRow("not owning") << false;
 }
 
 QTEST_MAIN(TestParallelCommand)

@@ -33,8 +33,10 @@ namespace Marrowick {
  * Ownership: with the owning flag set, the composite deletes the children
  * that finish() drops and those still in its list when it is destroyed; with
  * the flag clear the game owns them. The composite never becomes a child's
- * QObject parent. A child must stay alive while it is in the list; an owned
- * child must be in the list once only and have no other owner.
+ * QObject parent. A child that the game deletes leaves the list at once: a
+ * run waiting for it goes on with the next child. An owned child is in the
+ * list once only (addCommand() ignores it the second time) and must have no
+ * other owner.
  *
  * Threading: the game's thread only; each child's done() reaches the
  * composite through a direct call while it is being emitted.
@@ -68,9 +70,10 @@ public:
     ~CompositeCommand() override;
 
     /**
-     * Appends @p command to the children; a null pointer is ignored. Allowed
-     * at any time: a child appended during a run before the run has reached
-     * the end of the list is started in its turn within that run.
+     * Appends @p command to the children; a null pointer is ignored, and so,
+     * with a warning, is a child already in the list when the owning flag is
+     * set. Allowed at any time: a child appended during a run before the run
+     * has reached the end of the list is started in its turn within that run.
      */
     void addCommand(Command *command);
     /// The children in run order.
@@ -91,9 +94,15 @@ private Q_SLOTS:
     void slotNextCommand();
 
 private:
+    void watch(Command *command);
+    void forget(Command *command);
+    void deleteChild(Command *command);
+
     QList<Command *> m_commands;
     bool m_ownsCommands;
     int m_nextIndex; // next child to start; during a run, the number started so far
+    bool m_waiting = false; // the child before the next index runs and its done() is awaited
+    QObject m_childWatch; // receives the children's destroyed(), apart from the run's connections
 };
 
 } // namespace Marrowick

@@ -38,8 +38,9 @@ namespace Marrowick {
  * Ownership: with the owning flag set, the command deletes the children that
  * finish() drops and those still in its list when it is destroyed; with the
  * flag clear the game owns them. The command never becomes a child's QObject
- * parent. A child must stay alive while it is in the list; an owned child
- * must be in the list once only and have no other owner.
+ * parent. A child that the game deletes leaves the list at once, and a run
+ * stops waiting for it. An owned child is in the list once only (addCommand()
+ * ignores it the second time) and must have no other owner.
  *
  * Threading: the game's thread only; each child's done() reaches the command
  * through a direct call while it is being emitted. A slot connected to done()
@@ -71,9 +72,10 @@ public:
     ~ParallelCommand() override;
 
     /**
-     * Appends @p command to the children; a null pointer is ignored. A child
-     * appended while a run is starting its children or waiting for them runs
-     * in the next run.
+     * Appends @p command to the children; a null pointer is ignored, and so,
+     * with a warning, is a child already in the list when the owning flag is
+     * set. A child appended while a run is starting its children or waiting
+     * for them runs in the next run.
      */
     void addCommand(Command *command);
     /// The children in start order.
@@ -95,9 +97,15 @@ private Q_SLOTS:
     void slotCommandDone();
 
 private:
+    void watch(Command *command);
+    void forget(Command *command);
+    void deleteChild(Command *command);
+
     QList<Command *> m_commands;
     bool m_ownsCommands;
     int m_pendingCount; // done() signals still awaited in the current run
+    QList<Command *> m_awaited; // children of the current run whose done() has not come yet
+    QObject m_childWatch; // receives the children's destroyed(), apart from the run's connections
 };
 
 } // namespace Marrowick
