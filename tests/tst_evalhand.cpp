@@ -11,7 +11,16 @@
 #include <cstdlib>
 #include <unordered_set>
 
-#if !defined(__SANITIZE_ADDRESS__)
+// GCC says so with a macro, clang through __has_feature.
+#if defined(__SANITIZE_ADDRESS__)
+#define ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ADDRESS_SANITIZER 1
+#endif
+#endif
+
+#if !defined(ADDRESS_SANITIZER)
 // Every allocation of this program passes through here and is counted; the
 // sanitizer build has allocators of its own, and skips the test that counts.
 extern "C" {
@@ -363,7 +372,7 @@ void TestEvalHand::randomInputsMatchTheModel()
 
 void TestEvalHand::noAllocationOnceTheArraysHeldAHand()
 {
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(ADDRESS_SANITIZER)
     QSKIP("The sanitizer's allocator is not counted");
 #else
     const MakeInput makers[] = {&EvalHandInputs::holdem, &EvalHandInputs::omaha, &EvalHandInputs::randomShape,

@@ -4,7 +4,8 @@
 set -euo pipefail
 
 # fonts-dejavu-core: the card table draws its labels with the offscreen platform too.
-packages=(cmake g++ make pkg-config qtbase5-dev libqt5svg5-dev fonts-dejavu-core)
+# clang and libclang-rt-14-dev: the fuzz targets (libFuzzer) and the clang sanitizer build.
+packages=(cmake g++ make pkg-config qtbase5-dev libqt5svg5-dev fonts-dejavu-core clang libclang-rt-14-dev)
 
 missing=()
 for package in "${packages[@]}"; do

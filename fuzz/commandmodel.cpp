@@ -1,0 +1,187 @@
+#include "commandmodel.h"
+
+int CommandModel::make(const CommandSpec &spec)
+{
+    Node created;
+    created.spec = spec;
+    created.name = QLatin1Char('n') + QString::number(m_nodes.size());
+    m_nodes.push_back(created);
+    return int(m_nodes.size()) - 1;
+}
+
+void CommandModel::add(int composite, int child)
+{
+    node(composite).children.append(child);
+    node(child).watchedBy = composite;
+}
+
+void CommandModel::note(const char *what, int command)
+{
+    log.append(QLatin1String(what) + QLatin1Char(' ') + node(command).name);
+}
+
+void CommandModel::exec(int command)
+{
+    Node &self = node(command);
+    switch (self.spec.kind) {
+    case CommandSpec::Leaf:
+        note("exec", command);
+        self.executed = true;
+        if (self.spec.completesInExec)
+            emitLeafDone(command);
+        return;
+    case CommandSpec::Sequential:
+        self.nextIndex = 0;
+        self.waiting = false;
+        note("start", command);
+        step(command);
+        return;
+    case CommandSpec::Parallel: {
+        self.pending = self.children.size();
+        self.awaited = self.children;
+        note("start", command);
+        if (self.pending == 0) {
+            emitDone(command);
+            return;
+        }
+        const QList<int> started = self.children;
+        for (int child : started) {
+            if (!alive(command))
+                return;
+            if (!alive(child))
+                continue;
+            node(child).connectedTo = command;
+            exec(child);
+        }
+        return;
+    }
+    }
+}
+
+void CommandModel::step(int sequential)
+{
+    Node &self = node(sequential);
+    self.waiting = false;
+    const int previous = self.nextIndex - 1;
+    if (previous >= 0 && previous < self.children.size() && node(self.children.at(previous)).connectedTo == sequential)
+        node(self.children.at(previous)).connectedTo = -1;
+    if (self.nextIndex >= self.children.size()) {
+        emitDone(sequential);
+        return;
+    }
+    const int next = self.children.at(self.nextIndex);
+    node(next).connectedTo = sequential;
+    ++self.nextIndex;
+    self.waiting = true;
+    exec(next);
+}
+
+void CommandModel::emitDone(int command)
+{
+    note("done", command);
+    const int receiver = node(command).connectedTo;
+    if (receiver < 0)
+        return;
+    Node &composite = node(receiver);
+    if (composite.spec.kind == CommandSpec::Sequential) {
+        step(receiver);
+        return;
+    }
+    const int index = composite.awaited.indexOf(command);
+    if (index >= 0)
+        composite.awaited.removeAt(index);
+    if (--composite.pending == 0)
+        emitDone(receiver);
+}
+
+void CommandModel::emitLeafDone(int leaf)
+{
+    for (int emission = 0; emission < node(leaf).spec.emissions; ++emission) {
+        emitDone(leaf);
+        note("/done", leaf);
+    }
+}
+
+void CommandModel::finish(int command)
+{
+    Node &self = node(command);
+    if (self.spec.kind == CommandSpec::Leaf) {
+        note("finish", command);
+        if (self.spec.completesInFinish)
+            emitLeafDone(command);
+        return;
+    }
+    const bool sequential = self.spec.kind == CommandSpec::Sequential;
+    if (sequential)
+        self.waiting = false;
+    while (!node(command).children.isEmpty()) {
+        const int child = node(command).children.takeFirst();
+        // The sequential composite disconnects a child before finishing it; the parallel one keeps counting it.
+        if (sequential && node(child).connectedTo == command)
+            node(child).connectedTo = -1;
+        if (sequential && !node(command).spec.owning && !node(command).children.contains(child))
+            node(child).watchedBy = -1;
+        finish(child);
+        if (node(command).spec.owning && alive(child))
+            deleteChild(command, child);
+    }
+}
+
+void CommandModel::deleteChild(int composite, int child)
+{
+    node(child).watchedBy = -1;
+    node(composite).children.removeAll(child);
+    node(composite).awaited.removeAll(child);
+    destroy(child);
+}
+
+void CommandModel::destroy(int command)
+{
+    node(command).waiting = false;
+    node(command).awaited.clear();
+    if (node(command).spec.owning) {
+        while (!node(command).children.isEmpty())
+            deleteChild(command, node(command).children.constFirst());
+    }
+    for (Node &other : m_nodes) {
+        if (other.connectedTo == command)
+            other.connectedTo = -1;
+        if (other.watchedBy == command)
+            other.watchedBy = -1;
+    }
+    note("destroyed", command);
+    node(command).alive = false;
+    const int watcher = node(command).watchedBy;
+    if (watcher >= 0)
+        forget(watcher, command);
+}
+
+void CommandModel::forget(int composite, int child)
+{
+    Node &self = node(composite);
+    if (self.spec.kind == CommandSpec::Parallel) {
+        self.children.removeAll(child);
+        const int awaited = self.awaited.removeAll(child);
+        if (awaited == 0 || self.pending <= 0)
+            return;
+        self.pending -= awaited;
+        if (self.pending <= 0) {
+            self.pending = 0;
+            self.awaited.clear();
+            emitDone(composite);
+        }
+        return;
+    }
+    const int running = self.waiting ? self.nextIndex - 1 : -1;
+    bool wasRunning = false;
+    for (int i = self.children.size() - 1; i >= 0; --i) {
+        if (self.children.at(i) != child)
+            continue;
+        self.children.removeAt(i);
+        if (i < self.nextIndex)
+            --self.nextIndex;
+        wasRunning = wasRunning || i == running;
+    }
+    if (wasRunning)
+        step(composite);
+}
