@@ -1,5 +1,7 @@
 #include "optionvalues.h"
 
+#include <QtCore/QRegularExpression>
+
 #include <limits>
 
 using Marrowick::CommandLineOptions;
@@ -45,21 +47,57 @@ bool helpRequested(CommandLineOptions &options)
 bool readWholeNumber(const CommandLineOptions &options, const QString &name, qlonglong low, qlonglong high,
                      qlonglong *number, QString *error)
 {
-    // A command-line value that did not convert to the option's type arrives
-    // as a null variant; an entry of the settings store arrives as text.
-    const QVariant value = options.value<QVariant>(name);
-    bool ok = false;
-    *number = value.isNull() ? 0 : value.toLongLong(&ok);
-    if (!ok) {
+    // Text from the command line or the settings store, or the declared default.
+    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
+    const QString typed = options.value<QVariant>(name).toString().trimmed();
+    if (!wholeNumber.match(typed).hasMatch()) {
         *error = dashed(name) + QStringLiteral(" needs a whole number ") + rangeText(low, high);
         return false;
     }
-    if (*number < low || *number > high) {
-        *error = dashed(name) + QStringLiteral(" must be ") + rangeText(low, high) + QStringLiteral(", not ") +
-            QString::number(*number);
+    // Too many digits for any integer type is out of range as well.
+    bool fits = false;
+    *number = typed.toLongLong(&fits);
+    if (!fits || *number < low || *number > high) {
+        *error = dashed(name) + QStringLiteral(" must be ") + rangeText(low, high) + QStringLiteral(", not ") + typed;
         return false;
     }
     return true;
 }
 
+QString readText(const CommandLineOptions &options, const QString &name)
+{
+    // QSettings splits "sT d3,cK dK" at the comma.
+    const QVariant value = options.value<QVariant>(name);
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
 } // namespace OptionValues
+
+namespace {
+
+bool isWholeNumberType(QVariant::Type type)
+{
+    return type == QVariant::Int || type == QVariant::UInt || type == QVariant::LongLong || type == QVariant::ULongLong;
+}
+
+} // namespace
+
+void ProgramOptions::declare(const QList<Option> &options)
+{
+    m_declared = options;
+    QList<Option> parsed = options;
+    for (Option &option : parsed) {
+        if (isWholeNumberType(option.type))
+            option.type = QVariant::String;
+    }
+    setOptions(parsed);
+}
+
+void ProgramOptions::printOptionList() const
+{
+    CommandLineOptions declared;
+    declared.setOptions(m_declared);
+    declared.help();
+}

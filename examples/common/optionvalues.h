@@ -11,6 +11,20 @@ enum class SetupOutcome {
     BadValue ///< a value that cannot be used: the error says why
 };
 
+// The options of an example program. Whole numbers are parsed as the text
+// that was typed, so that one out of range is reported as typed rather than
+// wrapped by the conversion to int; the help still shows their declared types.
+class ProgramOptions : public Marrowick::CommandLineOptions
+{
+protected:
+    void declare(const QList<Option> &options);
+    // The option list of the help, one line per option.
+    void printOptionList() const;
+
+private:
+    QList<Option> m_declared;
+};
+
 // Helpers for the option tables of the example programs.
 namespace OptionValues {
 
@@ -27,6 +41,10 @@ bool helpRequested(Marrowick::CommandLineOptions &options);
 // settings store; false with a message in @p error for anything else.
 bool readWholeNumber(const Marrowick::CommandLineOptions &options, const QString &name, qlonglong low, qlonglong high,
                      qlonglong *number, QString *error);
+
+// The text of an option as it was written, also when the settings store
+// read a line with commas as a list.
+QString readText(const Marrowick::CommandLineOptions &options, const QString &name);
 
 } // namespace OptionValues
 

@@ -9,7 +9,7 @@ using OptionValues::option;
 ShowdownOptions::ShowdownOptions()
 {
     setUseHelp(false);
-    setOptions(
+    declare(
         QList<Option> {
             option("game", QVariant::String, "holdem or omaha", QStringLiteral("holdem")),
             option("players", QVariant::Int, "players at the table, 2 to 10", 4),
@@ -28,7 +28,7 @@ void ShowdownOptions::help()
     std::cout << "Usage: marrowick-showdown [options]\n"
                  "Deals poker hands and shows every player's best hand and the winner.\n"
                  "Options may also be set in the settings file under the same names.\n\n";
-    CommandLineOptions::help();
+    printOptionList();
     std::cout << "\nCards are written as suit and value: sA (ace of spades), hT (ten of hearts), d7, cK.\n"
                  "Examples:\n"
                  "  marrowick-showdown -players 6 -seed 7\n"

@@ -1,10 +1,10 @@
 #ifndef MARROWICK_SHOWDOWN_SHOWDOWNOPTIONS_H
 #define MARROWICK_SHOWDOWN_SHOWDOWNOPTIONS_H
 
-#include <marrowick/commandlineoptions.h>
+#include "optionvalues.h"
 
 // The option table of marrowick-showdown, with a help text around the option list.
-class ShowdownOptions : public Marrowick::CommandLineOptions
+class ShowdownOptions : public ProgramOptions
 {
 public:
     ShowdownOptions();

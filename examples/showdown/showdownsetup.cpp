@@ -13,12 +13,12 @@ namespace {
 
 bool readFixedCards(const ShowdownOptions &options, Deal::FixedCards *fixed, QString *error)
 {
-    const QString board = options.value<QString>(QStringLiteral("board"));
+    const QString board = OptionValues::readText(options, QStringLiteral("board"));
     if (!CardText::parseCards(board, &fixed->board, error)) {
         *error = QStringLiteral("-board: ") + *error;
         return false;
     }
-    const QString hands = options.value<QString>(QStringLiteral("hands"));
+    const QString hands = OptionValues::readText(options, QStringLiteral("hands"));
     if (!hands.trimmed().isEmpty() && !CardText::parseHands(hands, &fixed->hands, error)) {
         *error = QStringLiteral("-hands: ") + *error;
         return false;
@@ -48,7 +48,7 @@ bool readPlayers(ShowdownOptions &options, int hands, int *players, QString *err
 
 bool readSetup(ShowdownOptions &options, ShowdownSetup *setup, QString *error)
 {
-    const QString gameName = options.value<QString>(QStringLiteral("game"));
+    const QString gameName = OptionValues::readText(options, QStringLiteral("game"));
     if (!gameFromName(gameName, &setup->game)) {
         *error = QStringLiteral("unknown game \"") + gameName + QStringLiteral("\": use holdem or omaha");
         return false;

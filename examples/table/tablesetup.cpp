@@ -14,29 +14,29 @@ using OptionValues::option;
 
 namespace {
 
-class TableOptions : public Marrowick::CommandLineOptions
+class TableOptions : public ProgramOptions
 {
 public:
     TableOptions()
     {
         setUseHelp(false);
-        setOptions(QList<Option> {
-                       option("players", QVariant::Int, "players at the table, 2 to 10", 6),
-                       option("seed", QVariant::UInt, "seed of the shuffle (random when not given)"),
-                       option("deck", QVariant::String,
-                              "card deck to draw from: an SVG file, or the name of one in the deck folders "
-                              "(default marrowick-deck)"),
-                       option("decks", QVariant::String, "folder to look in first for decks by name"),
-                       option("screenshot", QVariant::String, "deal once, save the table to this PNG file and quit"),
-                   } +
-                   OptionValues::helpSwitches());
+        declare(QList<Option> {
+                    option("players", QVariant::Int, "players at the table, 2 to 10", 6),
+                    option("seed", QVariant::UInt, "seed of the shuffle (random when not given)"),
+                    option("deck", QVariant::String,
+                           "card deck to draw from: an SVG file, or the name of one in the deck folders "
+                           "(default marrowick-deck)"),
+                    option("decks", QVariant::String, "folder to look in first for decks by name"),
+                    option("screenshot", QVariant::String, "deal once, save the table to this PNG file and quit"),
+                } +
+                OptionValues::helpSwitches());
     }
 
     void help() override
     {
         std::cout << "Usage: marrowick-table [options]\n"
                      "A poker table that deals Texas hold'em hands and shows who wins.\n\n";
-        CommandLineOptions::help();
+        printOptionList();
         std::cout << std::flush;
     }
 };
@@ -69,8 +69,8 @@ SetupOutcome readTableSetup(int argc, char *argv[], TableSetup *setup, QString *
     } else {
         setup->seed = QRandomGenerator::global()->generate();
     }
-    setup->deck = options.value<QString>(QStringLiteral("deck"));
-    setup->decksDir = options.value<QString>(QStringLiteral("decks"));
-    setup->screenshot = options.value<QString>(QStringLiteral("screenshot"));
+    setup->deck = OptionValues::readText(options, QStringLiteral("deck"));
+    setup->decksDir = OptionValues::readText(options, QStringLiteral("decks"));
+    setup->screenshot = OptionValues::readText(options, QStringLiteral("screenshot"));
     return SetupOutcome::Run;
 }

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void badInput();
     void settingsStore_data();
     void settingsStore();
+    void settingsLineWithCommas();
     void manyDealsMatchTheExactOdds();
     void oddsByStreet();
 
@@ -179,7 +180,15 @@ void TestShowdownProgram::badInput_data()
     row("unknown game", {latin1("-game"), latin1("stud")}, "unknown game \"stud\": use holdem or omaha");
     row("no deals", {latin1("-deals"), latin1("0")}, "-deals must be at least 1, not 0");
     row("negative deals", {latin1("-deals"), latin1("-3")}, "-deals must be at least 1, not -3");
-    row("negative seed", {latin1("-seed"), latin1("-1")}, "-seed needs a whole number from 0 to 4294967295");
+    // Numbers out of range are named as typed, however big.
+    row("negative seed", {latin1("-seed"), latin1("-1")}, "-seed must be from 0 to 4294967295, not -1");
+    row("seed beyond 32 bits", {latin1("-seed"), latin1("4294967302")},
+        "-seed must be from 0 to 4294967295, not 4294967302");
+    row("players beyond 32 bits", {latin1("-players"), latin1("4294967298")},
+        "-players must be from 2 to 10, not 4294967298");
+    row("deals beyond int", {latin1("-deals"), latin1("2147483648")}, "-deals must be at least 1, not 2147483648");
+    row("deals beyond 64 bits", {latin1("-deals"), latin1("-99999999999999999999")},
+        "-deals must be at least 1, not -99999999999999999999");
 }
 
 void TestShowdownProgram::badInput()
@@ -231,6 +240,21 @@ void TestShowdownProgram::settingsStore()
     QCOMPARE(bad.exitCode, arguments.isEmpty() ? 2 : 0);
     if (arguments.isEmpty())
         QCOMPARE(bad.err, latin1("marrowick-showdown: -players needs a whole number from 2 to 10\n"));
+}
+
+// A line written by hand as the README shows it: QSettings reads the comma as a list separator.
+void TestShowdownProgram::settingsLineWithCommas()
+{
+    QTemporaryDir config;
+    QVERIFY(QDir(config.path()).mkpath(latin1("Marrowick")));
+    QFile store(config.filePath(latin1("Marrowick/marrowick-showdown.conf")));
+    QVERIFY(store.open(QIODevice::WriteOnly));
+    store.write("hands=sT d3,cK dK\nboard=sA sK sQ sJ c2\n");
+    store.close();
+    const ProgramRun run = runProgram(latin1(SHOWDOWN_PROGRAM), {}, config.path());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.out.contains(latin1("Player 1  sT d3 Royal flush")) && run.out.contains(latin1("Player 2  cK dK")),
+             qPrintable(run.out));
 }
 
 void TestShowdownProgram::manyDealsMatchTheExactOdds()

@@ -115,6 +115,10 @@ void TestTableProgram::badInput_data()
                                 << latin1("-players must be from 2 to 10, not 1");
     QTest::newRow("seed not a number") << QStringList {latin1("-seed"), latin1("x")}
                                        << latin1("-seed needs a whole number from 0 to 4294967295");
+    QTest::newRow("seed beyond 32 bits") << QStringList {latin1("-seed"), latin1("4294967302")}
+                                         << latin1("-seed must be from 0 to 4294967295, not 4294967302");
+    QTest::newRow("players beyond 32 bits") << QStringList {latin1("-players"), latin1("4294967298")}
+                                            << latin1("-players must be from 2 to 10, not 4294967298");
 }
 
 void TestTableProgram::badInput()
