@@ -49,7 +49,9 @@ bool readWholeNumber(const CommandLineOptions &options, const QString &name, qlo
 {
     // Text from the command line or the settings store, or the declared default.
     static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
-    const QString typed = options.value<QVariant>(name).toString().trimmed();
+    // A value that did not convert to its declared type arrives as a null variant.
+    const QVariant value = options.value<QVariant>(name);
+    const QString typed = value.isNull() ? QString() : value.toString().trimmed();
     if (!wholeNumber.match(typed).hasMatch()) {
         *error = dashed(name) + QStringLiteral(" needs a whole number ") + rangeText(low, high);
         return false;

@@ -6,19 +6,18 @@
 #include <limits>
 #include <vector>
 
-using Marrowick::CommandLineOptions;
 using OptionValues::option;
 using OptionValues::readWholeNumber;
 
 namespace {
 
-class EquityOptions : public CommandLineOptions
+class EquityOptions : public ProgramOptions
 {
 public:
     EquityOptions()
     {
         setUseHelp(false);
-        setOptions(
+        declare(
             QList<Option> {
                 option("game", QVariant::String, "holdem or omaha", QStringLiteral("holdem")),
                 option("board", QVariant::String, "cards already on the board, for example AhKs2c"),
@@ -37,7 +36,7 @@ public:
                      "Each player's chance to win a poker hand: the share of the boards won alone,\n"
                      "the share split and the share of the pot (equity), over every board that can\n"
                      "still come, or over random boards with -trials.\n\n";
-        CommandLineOptions::help();
+        printOptionList();
         std::cout << "\nCards are written together, rank and suit in either order: AhKs or hAsK.\n"
                      "Each HAND is one player's hole cards: two in hold'em, four in Omaha.\n"
                      "Examples:\n"
@@ -50,7 +49,7 @@ public:
 
 bool readCards(const EquityOptions &options, const char *name, QByteArray *codes, QString *error)
 {
-    const QString text = options.value<QString>(QString::fromLatin1(name));
+    const QString text = OptionValues::readText(options, QString::fromLatin1(name));
     if (PokerCards::parse(text, codes, error))
         return true;
     *error = QLatin1Char('-') + QString::fromLatin1(name) + QStringLiteral(": ") + *error;
@@ -59,7 +58,7 @@ bool readCards(const EquityOptions &options, const char *name, QByteArray *codes
 
 bool readSetup(const EquityOptions &options, const QStringList &hands, EquitySetup *setup, QString *error)
 {
-    const QString gameName = options.value<QString>(QStringLiteral("game"));
+    const QString gameName = OptionValues::readText(options, QStringLiteral("game"));
     if (!gameFromName(gameName, &setup->game)) {
         *error = QStringLiteral("unknown game \"") + gameName + QStringLiteral("\": use holdem or omaha");
         return false;
@@ -95,7 +94,7 @@ bool readSetup(const EquityOptions &options, const QStringList &hands, EquitySet
 // anything but a truth value gets its value written out.
 std::vector<QByteArray> withSwitchValues(int argc, char *argv[])
 {
-    const QList<QByteArray> truthValues{"true", "false", "1", "0"};
+    const QList<QByteArray> truthValues {"true", "false", "1", "0"};
     std::vector<QByteArray> arguments;
     for (int i = 0; i < argc; ++i) {
         arguments.emplace_back(argv[i]);
