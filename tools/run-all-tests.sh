@@ -35,7 +35,8 @@ run_suite build-sanitize -DMARROWICK_SANITIZE=ON
 
 if command -v clang++ >/dev/null; then
     echo "== Clang sanitizer build with the fuzz targets (ASan + UBSan, libFuzzer) =="
-    run_suite build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DMARROWICK_FUZZ=ON \
+    # The seconds are set again: a longer run by tools/run-fuzz.sh leaves its own in the cache.
+    run_suite build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DMARROWICK_FUZZ=ON -DMARROWICK_FUZZ_SECONDS=8 \
         -DMARROWICK_EXAMPLES=OFF -DMARROWICK_BENCHMARKS=OFF
 else
     echo "== No clang++: the fuzz targets are replayed by the builds above, not fuzzed =="
