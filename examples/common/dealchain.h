@@ -14,7 +14,9 @@ QT_BEGIN_NAMESPACE
 class QObject;
 QT_END_NAMESPACE
 
-// What a host does at each step of a deal, each step as a command of its own.
+// What a host does once each part of a deal is out, each step as a command
+// of its own, or nullptr for nothing. The steps only show or use the cards:
+// the chain deals them itself, before the step runs.
 class DealSteps
 {
 public:
@@ -25,10 +27,12 @@ public:
     virtual Marrowick::Command *showdown() = 0;
 };
 
-// The commands of one deal in order: every player's hole cards at once (a
-// ParallelCommand), then the flop, the turn and the river, then the showdown.
-// The chain owns every step; run it with exec() and wait for its done().
-Marrowick::CompositeCommand *makeDealChain(int players, DealSteps &steps, QObject *parent = nullptr);
+// The commands of one deal of @p deal in order: the hole cards dealt, every
+// player's step for them at once (a ParallelCommand); the flop dealt, its
+// step; the same for the turn and the river; then the showdown. The deal
+// must be shuffled before the chain runs. The chain owns every step; run it
+// with exec() and wait for its done().
+Marrowick::CompositeCommand *makeDealChain(Deal &deal, DealSteps &steps, QObject *parent = nullptr);
 
 // A step that lets the event loop run once and then does @p work, so that a
 // chain of such steps runs from the event loop rather than inside its exec().

@@ -4,17 +4,11 @@
 #include "deal.h"
 #include "showdown.h"
 
-#include <QtCore/QStringList>
 #include <QtCore/QTextStream>
 
 using Marrowick::EvalHand;
 
 namespace {
-
-QString playerName(int player)
-{
-    return QStringLiteral("Player ") + QString::number(player + 1);
-}
 
 QString kickersText(const QByteArray &kickers)
 {
@@ -38,12 +32,5 @@ void printDeal(QTextStream &out, const Deal &deal, const ShowdownResult &result)
             << qSetFieldWidth(16) << CardText::formatCodes(hand.cards) << qSetFieldWidth(0) << kickersText(hand.kickers)
             << '\n';
     }
-
-    QStringList winners;
-    for (int player : result.winners)
-        winners.append(playerName(player));
-    const QString category = EvalHand::typeName(result.hands.at(result.winners.first()).type);
-    out << '\n'
-        << (winners.size() == 1 ? QStringLiteral("Winner: ") : QStringLiteral("Split pot: "))
-        << winners.join(QStringLiteral(", ")) << QStringLiteral(" (") << category << QStringLiteral(")\n");
+    out << '\n' << winnerLine(result) << '\n';
 }

@@ -2,8 +2,25 @@
 
 #include "deal.h"
 
+#include <QtCore/QStringList>
+
 using Marrowick::Card;
 using Marrowick::EvalHand;
+
+QString playerName(int player)
+{
+    return QStringLiteral("Player ") + QString::number(player + 1);
+}
+
+QString winnerLine(const ShowdownResult &result)
+{
+    QStringList winners;
+    for (int player : result.winners)
+        winners.append(playerName(player));
+    const QString category = EvalHand::typeName(result.hands.at(result.winners.first()).type);
+    return (winners.size() == 1 ? QStringLiteral("Winner: ") : QStringLiteral("Split pot: ")) +
+        winners.join(QStringLiteral(", ")) + QStringLiteral(" (") + category + QLatin1Char(')');
+}
 
 ShowdownResult evaluateShowdown(const Deal &deal)
 {

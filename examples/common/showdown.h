@@ -4,6 +4,7 @@
 #include <marrowick/evalhand.h>
 
 #include <QtCore/QByteArray>
+#include <QtCore/QString>
 #include <QtCore/QVector>
 
 class Deal;
@@ -22,6 +23,13 @@ struct ShowdownResult
     QVector<PlayerHand> hands; ///< one per player
     QVector<int> winners; ///< the players with the best hand; more than one split the pot
 };
+
+// How both programs name a player to people: "Player 1" for @p player 0.
+QString playerName(int player);
+
+// "Winner: Player 4 (Flush)", or "Split pot: Player 1, Player 3 (Straight)";
+// @p result must have a winner.
+QString winnerLine(const ShowdownResult &result);
 
 // Evaluates every player's best hand from their hole cards and the complete
 // board, under the rules of the deal's game.

@@ -2,7 +2,7 @@
 #define MARROWICK_EQUITY_EQUITYSETUP_H
 
 #include "game.h"
-#include "optionvalues.h"
+#include "programoptions.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QList>

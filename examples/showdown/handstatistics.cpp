@@ -59,7 +59,7 @@ void HandStatistics::print(QTextStream &out, bool withExactOdds, double seconds)
 
     out << "Share of the pots (a split pot shared):\n";
     for (int player = 0; player < m_potShares.size(); ++player) {
-        out << "  Player " << qSetFieldWidth(2) << Qt::left << (player + 1) << qSetFieldWidth(9) << Qt::right
+        out << "  " << qSetFieldWidth(9) << Qt::left << playerName(player) << Qt::right << qSetFieldWidth(9)
             << percent(m_potShares.at(player) / m_deals) << qSetFieldWidth(0) << '\n';
     }
     out << '\n'

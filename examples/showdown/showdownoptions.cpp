@@ -1,6 +1,6 @@
 #include "showdownoptions.h"
 
-#include "optionvalues.h"
+#include "programoptions.h"
 
 #include <iostream>
 

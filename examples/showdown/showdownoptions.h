@@ -1,7 +1,7 @@
 #ifndef MARROWICK_SHOWDOWN_SHOWDOWNOPTIONS_H
 #define MARROWICK_SHOWDOWN_SHOWDOWNOPTIONS_H
 
-#include "optionvalues.h"
+#include "programoptions.h"
 
 // The option table of marrowick-showdown, with a help text around the option list.
 class ShowdownOptions : public ProgramOptions

@@ -24,19 +24,19 @@ void ShowdownSession::start()
     playDeal();
 }
 
-Command *ShowdownSession::holeCards(int player)
+Command *ShowdownSession::holeCards(int)
 {
-    return makeDeferredStep([this, player] { m_deal.dealHoleCards(player); });
+    return nullptr;
 }
 
 Command *ShowdownSession::board(Street street)
 {
     return makeDeferredStep([this, street] {
-        // The odds before each street: preflop before the flop comes, and so on.
+        // The odds before each street: preflop without the flop just dealt, and so on.
         static const QString before[] = {QStringLiteral("Preflop"), QStringLiteral("Flop"), QStringLiteral("Turn")};
+        static const int boardBefore[] = {0, 3, 4};
         if (m_setup.odds)
-            m_odds.append(exactOdds(before[int(street)], m_deal));
-        m_deal.dealBoard(street);
+            m_odds.append(exactOdds(before[int(street)], m_deal, boardBefore[int(street)]));
     });
 }
 
@@ -49,7 +49,7 @@ void ShowdownSession::playDeal()
 {
     m_deal.shuffle();
     m_odds.clear();
-    Command *chain = makeDealChain(m_setup.players, *this, this);
+    Command *chain = makeDealChain(m_deal, *this, this);
     connect(chain, &Command::done, this, &ShowdownSession::dealDone);
     chain->exec();
 }

@@ -1,7 +1,7 @@
 #include "showdownsetup.h"
 
 #include "cardtext.h"
-#include "optionvalues.h"
+#include "programoptions.h"
 #include "showdownoptions.h"
 
 #include <algorithm>

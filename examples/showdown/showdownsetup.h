@@ -2,7 +2,7 @@
 #define MARROWICK_SHOWDOWN_SHOWDOWNSETUP_H
 
 #include "deal.h"
-#include "optionvalues.h"
+#include "programoptions.h"
 
 #include <QtCore/QString>
 

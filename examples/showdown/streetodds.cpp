@@ -1,6 +1,7 @@
 #include "streetodds.h"
 
 #include "deal.h"
+#include "showdown.h"
 
 #include <marrowick/equitycalculator.h>
 
@@ -9,7 +10,7 @@
 using Marrowick::Card;
 using Marrowick::EquityCalculator;
 
-StreetOdds exactOdds(const QString &street, const Deal &deal)
+StreetOdds exactOdds(const QString &street, const Deal &deal, int boardCards)
 {
     EquityCalculator calculator;
     calculator.setGame(deal.game() == Game::Omaha ? EquityCalculator::Omaha : EquityCalculator::TexasHoldem);
@@ -17,7 +18,7 @@ StreetOdds exactOdds(const QString &street, const Deal &deal)
     for (int player = 0; player < deal.players(); ++player)
         holes.append(Card::toByteArray(deal.holeCards(player)));
     calculator.setPlayers(holes);
-    calculator.setBoard(Card::toByteArray(deal.board()));
+    calculator.setBoard(Card::toByteArray(deal.board().mid(0, boardCards)));
     StreetOdds odds {street, {}};
     for (const Marrowick::PlayerEquity &player : calculator.calculate().players)
         odds.equities.append(player.equity);
@@ -30,7 +31,7 @@ void printOdds(QTextStream &out, const QVector<StreetOdds> &odds)
         return;
     out << '\n' << qSetFieldWidth(10) << Qt::left << QStringLiteral("Equity") << Qt::right;
     for (int player = 0; player < odds.first().equities.size(); ++player)
-        out << qSetFieldWidth(10) << QStringLiteral("Player ") + QString::number(player + 1);
+        out << qSetFieldWidth(10) << playerName(player);
     out << qSetFieldWidth(0) << '\n';
     for (const StreetOdds &street : odds) {
         out << qSetFieldWidth(10) << Qt::left << street.street << Qt::right;

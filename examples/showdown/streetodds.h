@@ -17,8 +17,8 @@ struct StreetOdds
     QVector<double> equities; ///< one a player
 };
 
-// The odds with the hole cards and the board that @p deal has dealt so far.
-StreetOdds exactOdds(const QString &street, const Deal &deal);
+// The odds with the hole cards of @p deal and the first @p boardCards cards of its board.
+StreetOdds exactOdds(const QString &street, const Deal &deal, int boardCards);
 
 // A table: a row a street, a column a player, equities in percent.
 void printOdds(QTextStream &out, const QVector<StreetOdds> &odds);

@@ -1,7 +1,7 @@
 #include "tablesetup.h"
 
 #include "deal.h"
-#include "optionvalues.h"
+#include "programoptions.h"
 
 #include <marrowick/commandlineoptions.h>
 

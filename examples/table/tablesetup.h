@@ -1,7 +1,7 @@
 #ifndef MARROWICK_TABLE_TABLESETUP_H
 #define MARROWICK_TABLE_TABLESETUP_H
 
-#include "optionvalues.h"
+#include "programoptions.h"
 
 #include <QtCore/QString>
 

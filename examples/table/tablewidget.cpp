@@ -3,7 +3,6 @@
 #include <marrowick/carddeck.h>
 
 #include <QtCore/QEasingCurve>
-#include <QtCore/QStringList>
 #include <QtCore/QtMath>
 #include <QtGui/QPainter>
 #include <QtGui/QRadialGradient>
@@ -15,11 +14,6 @@ namespace {
 
 constexpr qreal flightShare = 0.6; // of a card's way spent flying; the rest turns it over
 const QColor gold(255, 208, 74);
-
-QString playerName(int player)
-{
-    return QStringLiteral("Player ") + QString::number(player + 1);
-}
 
 QFont scaledFont(const QFont &base, qreal pixelSize, bool bold)
 {
@@ -203,13 +197,7 @@ void TableWidget::paintVerdict(QPainter &painter, const TableLayout &layout) con
 {
     if (m_result.winners.isEmpty())
         return;
-    QStringList names;
-    for (int player : m_result.winners)
-        names.append(playerName(player));
-    const QString hand = EvalHand::typeName(m_result.hands.at(m_result.winners.first()).type);
-    const QString text = names.size() == 1 ? QString(names.first() + QStringLiteral(" wins: ") + hand)
-                                           : QString(QStringLiteral("Split pot: ") + names.join(QStringLiteral(", ")) +
-                                                     QStringLiteral(" (") + hand + QLatin1Char(')'));
+    const QString text = winnerLine(m_result);
     const QRectF area = layout.verdict();
     painter.setFont(scaledFont(font(), area.height() * 0.6, true));
     painter.setPen(QColor(0, 0, 0, 140));

@@ -61,7 +61,7 @@ void TableWindow::deal()
     m_result = ShowdownResult();
     m_handsOut = 0;
     m_deal.shuffle();
-    Command *chain = makeDealChain(m_deal.players(), *this, this);
+    Command *chain = makeDealChain(m_deal, *this, this);
     connect(chain, &Command::done, this, &TableWindow::dealDone);
     chain->exec();
 }
@@ -70,7 +70,7 @@ Command *TableWindow::holeCards(int player)
 {
     // The player's two cards one after the other; all players at once.
     auto *cards = new CompositeCommand(true);
-    cards->addCommand(flyCard({player, 0}, [this, player] { return m_deal.dealHoleCards(player).at(0); }));
+    cards->addCommand(flyCard({player, 0}, [this, player] { return m_deal.holeCards(player).at(0); }));
     cards->addCommand(flyCard({player, 1}, [this, player] {
         if (++m_handsOut == m_deal.players())
             startOdds();
@@ -86,21 +86,18 @@ Command *TableWindow::board(Street street)
     auto *cards = new CompositeCommand(true);
     for (int i = first; i < first + count; ++i) {
         cards->addCommand(flyCard({CardPlace::board, i}, [this, street, i, first] {
-            if (i == first) {
-                m_deal.dealBoard(street);
-                if (street != Street::River)
-                    startOdds();
-            }
+            if (i == first && street != Street::River)
+                startOdds();
             return m_deal.board().at(i);
         }));
     }
     return cards;
 }
 
-Command *TableWindow::flyCard(CardPlace place, std::function<Card()> takeCard)
+Command *TableWindow::flyCard(CardPlace place, std::function<Card()> dealtCard)
 {
-    // The card is taken from the deck when its flight starts; until then the
-    // animation has no card to move.
+    // The chain deals the cards before their flights start, and the flights
+    // are made before that: each card is looked up when its flight starts.
     auto card = std::make_shared<int>(-1);
     auto *flight = new QVariantAnimation;
     flight->setStartValue(0.0);
@@ -113,7 +110,7 @@ Command *TableWindow::flyCard(CardPlace place, std::function<Card()> takeCard)
 
     auto *step = new CompositeCommand(true);
     step->addCommand(new Marrowick::CallCommand(
-        [this, card, place, takeCard = std::move(takeCard)] { *card = m_table->addCard(takeCard(), place); }));
+        [this, card, place, dealtCard = std::move(dealtCard)] { *card = m_table->addCard(dealtCard(), place); }));
     step->addCommand(new Marrowick::AnimationCommand(flight));
     return step;
 }

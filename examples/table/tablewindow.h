@@ -12,7 +12,7 @@
 namespace Marrowick {
 class CardDeck;
 class EquityCalculator;
-}
+} // namespace Marrowick
 class TableWidget;
 
 QT_BEGIN_NAMESPACE
@@ -44,8 +44,8 @@ private:
     Marrowick::Command *board(Street street) override;
     Marrowick::Command *showdown() override;
 
-    // One card flying from the deck to @p place and turning face up; @p takeCard deals it when it starts.
-    Marrowick::Command *flyCard(CardPlace place, std::function<Marrowick::Card()> takeCard);
+    // One card flying from the deck to @p place and turning face up; @p dealtCard names it when it starts.
+    Marrowick::Command *flyCard(CardPlace place, std::function<Marrowick::Card()> dealtCard);
     void dealDone(Marrowick::Command *chain);
     // Works out every player's chance with the cards out so far, in the background, and shows it when known.
     void startOdds();

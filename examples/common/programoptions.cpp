@@ -1,4 +1,4 @@
-#include "optionvalues.h"
+#include "programoptions.h"
 
 #include <QtCore/QRegularExpression>
 
