@@ -40,12 +40,8 @@ int runFatalCase(const QByteArray &name)
 {
     const QMap<QByteArray, std::function<void()>> cases = {
         {"suit 6", [] { Card::suitToChar(Card::Suit(6)); }},
-        {"suit -1", [] { Card::suitToChar(Card::Suit(-1)); }},
-        {"text CA", [] { Card(latin1("CA")); }},
         {"text xZ", [] { Card(latin1("xZ")); }},
         {"value 13", [] { Card::valueToChar(13); }},
-        {"value -2", [] { Card::valueToChar(-2); }},
-        {"decoded 53", [] { Card::valueToChar(Card::fromEncodedChar(53).value()); }},
     };
     cases.value(name, [] {})();
     return 0;
@@ -84,13 +80,9 @@ void TestCard::encoding_data()
     QTest::addColumn<int>("code");
 
     QTest::newRow("default card is invalid") << Card() << -1;
-    QTest::newRow("ace of clubs") << card(Card::Clubs, 0) << 1;
     QTest::newRow("ace of spades") << card(Card::Spades, 0) << 4;
-    QTest::newRow("two of clubs") << card(Card::Clubs, 1) << 5;
-    QTest::newRow("ten of hearts") << card(Card::Hearts, 9) << 39;
     QTest::newRow("king of spades") << card(Card::Spades, 12) << 52;
     QTest::newRow("back with a value") << card(Card::Back, 7) << 0;
-    QTest::newRow("joker, ace") << card(Card::Joker, 0) << 0;
     QTest::newRow("joker, four") << card(Card::Joker, 3) << 12;
     QTest::newRow("invalid spade") << card(Card::Spades, -1) << -1;
     QTest::newRow("value beyond king") << card(Card::Clubs, 13) << 53;
@@ -113,8 +105,6 @@ void TestCard::decoding_data()
     QTest::addColumn<Card>("card");
 
     QTest::newRow("0 is a valid back") << 0 << card(Card::Back, 0);
-    QTest::newRow("12 three of spades") << 12 << card(Card::Spades, 2);
-    QTest::newRow("39 ten of hearts") << 39 << card(Card::Hearts, 9);
     QTest::newRow("53 beyond the king") << 53 << card(Card::Clubs, 13);
     QTest::newRow("127") << 127 << card(Card::Hearts, 31);
     QTest::newRow("-1 truncates to a back") << -1 << card(Card::Back, 0);
@@ -169,9 +159,6 @@ void TestCard::text_data()
         return QStringList(latin1("Card::charToValue( ") + character + latin1(" ): Illegal value!"));
     };
     QTest::newRow("ace of clubs") << latin1("cA") << card(Card::Clubs, 0) << QStringList();
-    QTest::newRow("ten of spades") << latin1("sT") << card(Card::Spades, 9) << QStringList();
-    QTest::newRow("nine of hearts") << latin1("h9") << card(Card::Hearts, 8) << QStringList();
-    QTest::newRow("king of diamonds") << latin1("dK") << card(Card::Diamonds, 12) << QStringList();
     QTest::newRow("back with a value") << latin1("b2") << card(Card::Back, 1) << QStringList();
     QTest::newRow("empty") << QString() << Card() << QStringList();
     QTest::newRow("three characters") << latin1("cAx") << Card() << QStringList();
@@ -206,12 +193,8 @@ void TestCard::fatalMessages_data()
     QTest::addColumn<QByteArray>("message");
 
     QTest::newRow("suit 6") << QByteArray("Card::suitToChar( 6 ): Illegal suit!");
-    QTest::newRow("suit -1") << QByteArray("Card::suitToChar( -1 ): Illegal suit!");
-    QTest::newRow("text CA") << QByteArray("Card::suitToChar( C ): Illegal suit!");
     QTest::newRow("text xZ") << QByteArray("Card::suitToChar( x ): Illegal suit!");
     QTest::newRow("value 13") << QByteArray("Card::valueToChar( 13 ): Illegal value!");
-    QTest::newRow("value -2") << QByteArray("Card::valueToChar( -2 ): Illegal value!");
-    QTest::newRow("decoded 53") << QByteArray("Card::valueToChar( 13 ): Illegal value!");
 }
 
 void TestCard::fatalMessages()
@@ -271,15 +254,11 @@ void TestCard::elementIdsOfOtherCards_data()
     QTest::addColumn<QString>("name");
 
     QTest::newRow("back") << card(Card::Back, 0) << latin1("Card_Back");
-    QTest::newRow("back, any value") << card(Card::Back, 40) << latin1("Card_Back");
     QTest::newRow("joker") << card(Card::Joker, 12) << latin1("Joker");
-    QTest::newRow("joker, any value") << card(Card::Joker, 99) << latin1("Joker");
     QTest::newRow("invalid spade") << card(Card::Spades, -1) << QString();
-    QTest::newRow("invalid back") << card(Card::Back, -1) << QString();
     QTest::newRow("beyond the king") << card(Card::Clubs, 13) << QString();
     QTest::newRow("negative value") << card(Card::Clubs, -5) << QString();
     QTest::newRow("unknown suit, ace") << card(9, 0) << latin1("Ace_");
-    QTest::newRow("unknown suit, two") << card(9, 1) << latin1("_x32__");
     QTest::newRow("unknown suit, ten") << card(-3, 9) << latin1("_x31_0_");
 }
 
@@ -302,7 +281,6 @@ void TestCard::textForm_data()
     QTest::addColumn<QString>("debug");
 
     QTest::newRow("ace of spades") << card(Card::Spades, 0) << latin1("sA") << latin1("Card(sA)");
-    QTest::newRow("ten of hearts") << card(Card::Hearts, 9) << latin1("hT") << latin1("Card(hT)");
     QTest::newRow("back") << card(Card::Back, 0) << latin1("bA") << latin1("Card(bA)");
     QTest::newRow("joker") << card(Card::Joker, 12) << latin1("jK") << latin1("Card(jK)");
     QTest::newRow("invalid") << card(Card::Clubs, -1) << QString() << latin1("Card(c?)");

@@ -84,7 +84,6 @@ void TestCardDeck::pixmapSize_data()
     QTest::newRow("ratio 1") << aceOfSpades << QSize(50, 70) << 1.0 << QSize(50, 70);
     QTest::newRow("ratio 2") << aceOfSpades << QSize(50, 70) << 2.0 << QSize(100, 140);
     QTest::newRow("ratio 1.25, rounded") << back << QSize(33, 47) << 1.25 << QSize(41, 59);
-    QTest::newRow("joker") << Card(Card::Joker, 0) << QSize(20, 28) << 2.0 << QSize(40, 56);
     QTest::newRow("empty size") << aceOfSpades << QSize(0, 70) << 1.0 << QSize(0, 0);
     QTest::newRow("ratio 0") << aceOfSpades << QSize(50, 70) << 0.0 << QSize(0, 0);
     QTest::newRow("too large") << aceOfSpades << QSize(9000, 70) << 2.0 << QSize(0, 0);
@@ -112,9 +111,7 @@ void TestCardDeck::picturesShowTheirCards_data()
     QTest::addColumn<bool>("red");
 
     QTest::newRow("queen of hearts") << queenOfHearts << true;
-    QTest::newRow("seven of diamonds") << Card(Card::Diamonds, 6) << true;
     QTest::newRow("ace of spades") << aceOfSpades << false;
-    QTest::newRow("ten of clubs") << Card(Card::Clubs, 9) << false;
 }
 
 void TestCardDeck::picturesShowTheirCards()
@@ -175,10 +172,7 @@ void TestCardDeck::freeDeckNaming_data()
 
     QTest::newRow("ace of spades") << aceOfSpades << "1_spade" << true;
     QTest::newRow("queen of hearts") << queenOfHearts << "queen_heart" << true;
-    QTest::newRow("back") << back << "back" << true;
     QTest::newRow("red joker") << Card(Card::Joker, 1) << "red_joker" << true;
-    QTest::newRow("ten of diamonds") << Card(Card::Diamonds, 9) << "10_diamond" << false;
-    QTest::newRow("king of clubs") << Card(Card::Clubs, 12) << "king_club" << false;
     QTest::newRow("black joker") << Card(Card::Joker, 0) << "black_joker" << false;
 }
 
@@ -233,15 +227,11 @@ void TestCardDeck::brokenFiles_data()
     const QByteArray document = builtInDocument();
     QTest::newRow("truncated") << (writeFile(truncated, document.left(document.size() / 2)) ? truncated : QString())
                                << "it is not a readable SVG document";
-    const QString text = m_dir.filePath("text.svg");
-    QTest::newRow("not SVG") << (writeFile(text, "not a deck\n") ? text : QString())
-                             << "it is not a readable SVG document";
     const QString noCards = m_dir.filePath("nocards.svg");
     QTest::newRow("no cards") << (writeFile(noCards, "<svg xmlns='http://www.w3.org/2000/svg'><rect id='x'/></svg>")
                                       ? noCards
                                       : QString())
                               << "it holds no card pictures of a known naming";
-    QTest::newRow("folder") << m_dir.path() << "it is not a regular file";
     const QString fifo = m_dir.filePath("fifo.svg");
     QTest::newRow("FIFO") << (::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 ? fifo : QString())
                           << "it is not a regular file";

@@ -192,20 +192,12 @@ void TestEvalHand::bestHand_data()
             bytes({4, 5, 10, 15, 17}));
 
     // One hand of each worked value.
-    addHand("king-high straight flush", EvalHand::StraightFlush, 0x08DCBA90, QByteArray(), cards("hK hQ hJ hT h9"),
-            cards("h9 hJ hK hT hQ"));
     addHand("five-high straight flush", EvalHand::StraightFlush, 0x085432E0, QByteArray(), cards("d5 d4 d3 d2 dA"),
             cards("dA d2 d3 d4 d5"));
     addHand("nines full of kings", EvalHand::FullHouse, 0x06999DD0, QByteArray(), cards("h9 d9 c9 cK dK"),
             cards("c9 d9 h9 cK dK"));
-    addHand("six-high straight", EvalHand::Straight, 0x04654320, QByteArray(), cards("c6 d5 h4 s3 c2"),
-            cards("c6 d5 h4 s3 c2"));
     addHand("pair of nines", EvalHand::Pair, 0x0199ED50, cards("sA hK c5"), cards("d9 c9 sA hK c5"),
             cards("c9 d9 sA hK c5"));
-    addHand("seven high", EvalHand::HighCard, 0x00754320, cards("d5 h4 s3 c2"), cards("c7 d5 h4 s3 c2"),
-            cards("c2 s3 c7 d5 h4"));
-    addHand("three queens", EvalHand::ThreeOfAKind, 0x03CCCB40, cards("dJ c4"), cards("cQ hQ sQ dJ c4"),
-            cards("c4 sQ hQ dJ cQ"));
     addHand("flush", EvalHand::Flush, 0x05CB9420, QByteArray(), cards("cQ cJ c9 c4 c2"), cards("c4 cQ c9 cJ c2"));
 
     // Straights at their edges, the best five of seven, and windows at their extremes.
@@ -285,9 +277,7 @@ void TestEvalHand::noHand_data()
     QTest::newRow("four cards") << cards("sA sK") << cards("sQ sJ") << 0 << 5;
     QTest::newRow("empty second array, one wanted") << board << QByteArray() << 1 << 5;
     QTest::newRow("inverted window") << board << hole << 2 << 1;
-    QTest::newRow("negative window") << board << hole << -5 << -1;
     QTest::newRow("too few free cards") << cards("sA sK sQ") << cards("sJ sT s9") << 0 << 1;
-    QTest::newRow("window of INT_MIN") << board << hole << INT_MIN << INT_MIN;
 
     // A byte beyond the king (57 to 127) fails the call wherever it stands.
     QTest::newRow("57 among the free cards") << bytes({4, 52, 48, 44, 40, 57}) << QByteArray() << 0 << 5;
@@ -413,7 +403,6 @@ void TestEvalHand::typeNames_data()
         QTest::newRow(names[type]) << type << QString::fromLatin1(names[type]);
     QTest::newRow("below") << -1 << QString();
     QTest::newRow("above") << 10 << QString();
-    QTest::newRow("far above") << INT_MAX << QString();
 }
 
 void TestEvalHand::typeNames()

@@ -6,8 +6,6 @@
 #include <QtGui/QImage>
 #include <QtTest/QtTest>
 
-#include <sys/stat.h>
-
 namespace {
 
 QString latin1(const char *text)
@@ -50,7 +48,6 @@ void TestTableProgram::screenshotShowsTheDeal_data()
     QTest::addColumn<int>("players");
     QTest::addColumn<int>("seed");
 
-    QTest::newRow("six players") << 6 << 5;
     QTest::newRow("two players") << 2 << 11;
     QTest::newRow("ten players") << 10 << 7;
 }
@@ -113,12 +110,8 @@ void TestTableProgram::badInput_data()
     QTest::newRow("missing value") << QStringList {latin1("-screenshot")} << latin1("unknown option or missing value");
     QTest::newRow("one player") << QStringList {latin1("-players"), latin1("1")}
                                 << latin1("-players must be from 2 to 10, not 1");
-    QTest::newRow("seed not a number") << QStringList {latin1("-seed"), latin1("x")}
-                                       << latin1("-seed needs a whole number from 0 to 4294967295");
     QTest::newRow("seed beyond 32 bits") << QStringList {latin1("-seed"), latin1("4294967302")}
                                          << latin1("-seed must be from 0 to 4294967295, not 4294967302");
-    QTest::newRow("players beyond 32 bits") << QStringList {latin1("-players"), latin1("4294967298")}
-                                            << latin1("-players must be from 2 to 10, not 4294967298");
 }
 
 void TestTableProgram::badInput()
@@ -135,7 +128,7 @@ void TestTableProgram::badInput()
 void TestTableProgram::decks_data()
 {
     QTest::addColumn<QString>("file"); // written into the -decks folder
-    QTest::addColumn<QByteArray>("contents"); // a FIFO when null
+    QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("error"); // a part of the standard error, %1 the folder
@@ -144,9 +137,6 @@ void TestTableProgram::decks_data()
     QTest::newRow("a broken deck in the folder hides the others")
         << latin1("marrowick-deck.svg") << QByteArray("<svg") << QStringList() << 1
         << latin1("marrowick-table: cannot read the card deck %1/marrowick-deck.svg: it is not a readable SVG document");
-    QTest::newRow("a FIFO is refused, not read")
-        << latin1("marrowick-deck.svg") << QByteArray() << QStringList() << 1
-        << latin1("marrowick-table: cannot read the card deck %1/marrowick-deck.svg: it is not a regular file");
     QTest::newRow("a deck by name, with a back only")
         << latin1("backs.svg") << backOnly << QStringList {latin1("-deck"), latin1("backs")} << 0
         << latin1("marrowick-table: the card deck %1/backs.svg has no picture for 52 of the cards, the first "
@@ -166,13 +156,10 @@ void TestTableProgram::decks()
 
     QTemporaryDir decks;
     const QString path = decks.filePath(file);
-    if (contents.isNull()) {
-        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
-    } else {
-        QFile deck(path);
-        QVERIFY(deck.open(QIODevice::WriteOnly));
-        deck.write(contents);
-    }
+    QFile deck(path);
+    QVERIFY(deck.open(QIODevice::WriteOnly));
+    deck.write(contents);
+    deck.close();
 
     const QString screenshot = decks.filePath(latin1("x.png"));
     const ProgramRun run = table(QStringList {latin1("-decks"), decks.path(), latin1("-seed"), latin1("3"),
