@@ -1,11 +1,17 @@
 # Installs the library with what a host needs to find it: a CMake package
 # (find_package(Marrowick) giving Marrowick::Marrowick, and with COMPONENTS
 # Deck also Marrowick::Deck; Marrowick_DATA_DIR names the installed data) and
-# a pkg-config file.
+# a pkg-config file (marrowick.pc). The Qt 6 build installs them as
+# Marrowick-qt6 and marrowick-qt6.pc, with the same target names, beside those
+# of the Qt 5 build.
 
 include(CMakePackageConfigHelpers)
 
-set(MARROWICK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Marrowick)
+set(MARROWICK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/${MARROWICK_PACKAGE_NAME})
+
+# Read by the package file, which refuses to load a second Marrowick for the other Qt.
+set_target_properties(marrowick PROPERTIES MARROWICK_QT_MAJOR_VERSION ${MARROWICK_QT_MAJOR})
+set_property(TARGET marrowick APPEND PROPERTY EXPORT_PROPERTIES MARROWICK_QT_MAJOR_VERSION)
 
 install(TARGETS marrowick EXPORT MarrowickTargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -20,14 +26,14 @@ install(EXPORT MarrowickTargets
 
 configure_package_config_file(
     ${PROJECT_SOURCE_DIR}/cmake/MarrowickConfig.cmake.in
-    ${PROJECT_BINARY_DIR}/MarrowickConfig.cmake
+    ${PROJECT_BINARY_DIR}/${MARROWICK_PACKAGE_NAME}Config.cmake
     INSTALL_DESTINATION ${MARROWICK_CMAKE_DIR}
     PATH_VARS MARROWICK_INSTALL_DATADIR)
 write_basic_package_version_file(
-    ${PROJECT_BINARY_DIR}/MarrowickConfigVersion.cmake
+    ${PROJECT_BINARY_DIR}/${MARROWICK_PACKAGE_NAME}ConfigVersion.cmake
     COMPATIBILITY SameMajorVersion)
-install(FILES ${PROJECT_BINARY_DIR}/MarrowickConfig.cmake
-              ${PROJECT_BINARY_DIR}/MarrowickConfigVersion.cmake
+install(FILES ${PROJECT_BINARY_DIR}/${MARROWICK_PACKAGE_NAME}Config.cmake
+              ${PROJECT_BINARY_DIR}/${MARROWICK_PACKAGE_NAME}ConfigVersion.cmake
         DESTINATION ${MARROWICK_CMAKE_DIR}
         COMPONENT Devel)
 
@@ -44,6 +50,8 @@ endif()
 foreach(dir LIBDIR INCLUDEDIR DATADIR)
     if(dir STREQUAL DATADIR)
         set(install_dir ${MARROWICK_INSTALL_DATADIR})
+    elseif(dir STREQUAL INCLUDEDIR)
+        set(install_dir ${MARROWICK_INSTALL_INCLUDEDIR})
     else()
         set(install_dir ${CMAKE_INSTALL_${dir}})
     endif()
@@ -54,7 +62,7 @@ foreach(dir LIBDIR INCLUDEDIR DATADIR)
     endif()
 endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/cmake/marrowick.pc.in
-               ${PROJECT_BINARY_DIR}/marrowick.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/marrowick.pc
+               ${PROJECT_BINARY_DIR}/${MARROWICK_LIBRARY_NAME}.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${MARROWICK_LIBRARY_NAME}.pc
         DESTINATION ${MARROWICK_PC_DIR}
         COMPONENT Devel)

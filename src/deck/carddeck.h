@@ -146,7 +146,8 @@ public:
     static QString builtInDeckPath();
     /**
      * The folders searched by name, first to last: LocalResources::searchPaths()
-     * (each a prefix of the file name, as there), then marrowick/decks/ in every
+     * (each a prefix of the file name, as there), then marrowick/decks/ (for the
+     * Qt 6 build marrowick-qt6/decks/) in every
      * QStandardPaths::GenericDataLocation, then the built-in deck's resource folder.
      */
     static QStringList deckFolders();

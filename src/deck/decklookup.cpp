@@ -25,7 +25,7 @@ QStringList folders()
     QStringList result = LocalResources::searchPaths();
     const QStringList dataFolders = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     for (const QString &folder : dataFolders)
-        result.append(folder + QStringLiteral("/marrowick/decks/"));
+        result.append(folder + QStringLiteral("/" MARROWICK_DATA_FOLDER "/decks/"));
     const QString builtIn = CardDeck::builtInDeckPath();
     result.append(builtIn.left(builtIn.lastIndexOf(QLatin1Char('/')) + 1));
     return result;

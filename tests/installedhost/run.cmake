@@ -1,29 +1,34 @@
 # Installs the build in BUILD_DIR into a scratch prefix, then builds and runs
-# the host project in HOST_SOURCE_DIR against that prefix only.
+# the host project in HOST_SOURCE_DIR against that prefix only. LIBRARY_NAME
+# (marrowick or marrowick-qt6) and PACKAGE_NAME (Marrowick or Marrowick-qt6)
+# are the names the build installs under; INCLUDE_DIR its header folder
+# relative to the prefix.
 
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScratchInstall.cmake)
 
 foreach(installed
-        include/marrowick/card.h
-        include/marrowick/carddeck.h
-        include/marrowick/command.h
-        include/marrowick/commandlineoptions.h
-        include/marrowick/compositecommand.h
-        include/marrowick/evalhand.h
-        include/marrowick/localresources.h
-        include/marrowick/marrowick_deck_export.h
-        include/marrowick/marrowick_export.h
-        include/marrowick/marrowick_version.h
-        include/marrowick/parallelcommand.h)
-    if(NOT EXISTS ${prefix}/${installed})
+        card.h
+        carddeck.h
+        command.h
+        commandlineoptions.h
+        compositecommand.h
+        evalhand.h
+        localresources.h
+        marrowick_deck_export.h
+        marrowick_export.h
+        marrowick_version.h
+        parallelcommand.h)
+    if(NOT EXISTS ${prefix}/${INCLUDE_DIR}/marrowick/${installed})
         message(FATAL_ERROR "Not installed: ${installed}")
     endif()
 endforeach()
-file(GLOB_RECURSE pc_files ${prefix}/*/marrowick.pc)
-file(GLOB_RECURSE libraries ${prefix}/*/libmarrowick.so.1 ${prefix}/*/libmarrowick-deck.so.1)
+string(REPLACE "marrowick" "marrowick-deck" deck_library_name ${LIBRARY_NAME})
+file(GLOB_RECURSE pc_files ${prefix}/*/${LIBRARY_NAME}.pc)
+file(GLOB_RECURSE libraries ${prefix}/*/lib${LIBRARY_NAME}.so.1 ${prefix}/*/lib${deck_library_name}.so.1)
+file(GLOB_RECURSE packages ${prefix}/*/${PACKAGE_NAME}Config.cmake)
 list(LENGTH libraries library_count)
-if(NOT pc_files OR NOT library_count EQUAL 2)
-    message(FATAL_ERROR "Not installed: marrowick.pc, libmarrowick.so.1 or libmarrowick-deck.so.1")
+if(NOT pc_files OR NOT library_count EQUAL 2 OR NOT packages)
+    message(FATAL_ERROR "Not installed: ${LIBRARY_NAME}.pc, ${PACKAGE_NAME}Config.cmake, lib${LIBRARY_NAME}.so.1 or lib${deck_library_name}.so.1")
 endif()
 
 find_program(PKG_CONFIG pkg-config)
@@ -31,22 +36,22 @@ if(PKG_CONFIG)
     list(GET pc_files 0 pc_file)
     get_filename_component(pc_dir ${pc_file} DIRECTORY)
     set(ENV{PKG_CONFIG_PATH} ${pc_dir})
-    run_step(${PKG_CONFIG} --variable=includedir marrowick)
+    run_step(${PKG_CONFIG} --variable=includedir ${LIBRARY_NAME})
     string(STRIP "${step_output}" pc_includedir)
-    run_step(${PKG_CONFIG} --variable=libdir marrowick)
+    run_step(${PKG_CONFIG} --variable=libdir ${LIBRARY_NAME})
     string(STRIP "${step_output}" pc_libdir)
-    if(NOT EXISTS ${pc_includedir}/marrowick/card.h OR NOT EXISTS ${pc_libdir}/libmarrowick.so)
+    if(NOT EXISTS ${pc_includedir}/marrowick/card.h OR NOT EXISTS ${pc_libdir}/lib${LIBRARY_NAME}.so)
         message(FATAL_ERROR "marrowick.pc points elsewhere: ${pc_includedir}, ${pc_libdir}")
     endif()
-    run_step(${PKG_CONFIG} --variable=decksdir marrowick-deck)
+    run_step(${PKG_CONFIG} --variable=decksdir ${deck_library_name})
     string(STRIP "${step_output}" pc_decksdir)
-    run_step(${PKG_CONFIG} --variable=datadir marrowick)
+    run_step(${PKG_CONFIG} --variable=datadir ${LIBRARY_NAME})
     string(STRIP "${step_output}" pc_datadir)
     if(NOT EXISTS ${pc_decksdir}/marrowick-deck.svg OR NOT pc_decksdir STREQUAL "${pc_datadir}/decks")
         message(FATAL_ERROR "marrowick-deck.pc and marrowick.pc give no decks: ${pc_decksdir}, ${pc_datadir}")
     endif()
-    run_step(${PKG_CONFIG} --libs marrowick-deck)
-    if(NOT step_output MATCHES "-lmarrowick-deck" OR NOT step_output MATCHES "-lmarrowick ")
+    run_step(${PKG_CONFIG} --libs ${deck_library_name})
+    if(NOT step_output MATCHES "-l${deck_library_name}" OR NOT step_output MATCHES "-l${LIBRARY_NAME} ")
         message(FATAL_ERROR "marrowick-deck.pc gives the wrong libraries: ${step_output}")
     endif()
 endif()
@@ -70,6 +75,7 @@ if(PKG_CONFIG)
 endif()
 run_step(${CMAKE_COMMAND} -S ${HOST_SOURCE_DIR} -B ${WORK_DIR}/build
          -DCMAKE_PREFIX_PATH=${prefix}
+         -DMARROWICK_PACKAGE=${PACKAGE_NAME}
          -DCMAKE_CXX_COMPILER=${CXX_COMPILER}
          "-DCMAKE_CXX_FLAGS=${CXX_FLAGS} ${sanitize_flags}")
 run_step(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
