@@ -168,9 +168,9 @@ public:
 private:
     Command *parse(const QString &text, int &position, bool owning)
     {
-        static const QRegularExpression word(QStringLiteral(" *([a-z]+)(?:([\\[(])|([~?]?(?:\\*2)?!?))"));
-        const QRegularExpressionMatch match =
-            word.match(text, position, QRegularExpression::NormalMatch, QRegularExpression::AnchoredMatchOption);
+        // \G anchors the match at the position, under Qt 5 and Qt 6 alike.
+        static const QRegularExpression word(QStringLiteral("\\G *([a-z]+)(?:([\\[(])|([~?]?(?:\\*2)?!?))"));
+        const QRegularExpressionMatch match = word.match(text, position);
         if (!match.hasMatch())
             qFatal("Plan: cannot read \"%s\" at %d", qPrintable(text), position);
         position = match.capturedEnd();

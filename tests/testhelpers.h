@@ -9,6 +9,10 @@
 #include <QtCore/QProcess>
 #include <QtCore/QProcessEnvironment>
 #include <QtCore/QStringList>
+#include <QtGui/QGuiApplication>
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+#include <QtCore/QTextCodec>
+#endif
 
 // The environment variable that makes a test program run one child case
 // instead of its tests (see MARROWICK_TEST_MAIN_WITH_CHILDREN).
@@ -94,17 +98,30 @@ public:
     LoggingRules &operator=(const LoggingRules &) = delete;
 };
 
+// Makes the local 8-bit encoding one that UTF-8 or Latin-1 text cannot pass
+// for, where Qt allows it: Qt 5 takes KOI8-R; Qt 6 always uses UTF-8 on Unix,
+// which at least tells multi-byte text from Latin-1.
+inline void useTellingLocalEncoding()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("KOI8-R"));
+#endif
+}
+
 } // namespace TestHelpers
 
-// Like QTEST_MAIN, but when the child case variable is set the program runs
-// childMain(caseName) instead of the tests.
+// Like QTEST_MAIN with a QGuiApplication, but when the child case variable is
+// set the program runs childMain(caseName) instead of the tests.
 #define MARROWICK_TEST_MAIN_WITH_CHILDREN(TestObject, childMain)                                                       \
     int main(int argc, char *argv[])                                                                                   \
     {                                                                                                                  \
         const QByteArray childCase = qgetenv(MARROWICK_TEST_CHILD_CASE_VARIABLE);                                      \
         if (!childCase.isEmpty())                                                                                      \
             return childMain(childCase);                                                                               \
-        QTEST_MAIN_IMPL(TestObject)                                                                                    \
+        QGuiApplication application(argc, argv);                                                                       \
+        TestObject test;                                                                                               \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&test, argc, argv);                                                                        \
     }
 
 #endif

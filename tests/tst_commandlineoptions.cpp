@@ -1,8 +1,9 @@
+#include "testhelpers.h"
+
 #include <marrowick/commandlineoptions.h>
 
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
-#include <QtCore/QTextCodec>
 #include <QtTest/QtTest>
 
 #include <iostream>
@@ -23,13 +24,18 @@ static_assert(std::is_void<decltype(std::declval<CommandLineOptions &>().setValu
 
 namespace {
 
-// Encoded differently in the test's local encoding (KOI8-R), in UTF-8 and in Latin-1.
+// Encoded differently in Latin-1, in UTF-8 and, under Qt 5, in the test's local encoding (KOI8-R).
 const QString queen = QString::fromUtf8("\xd0\x94\xd0\xb0\xd0\xbc\xd0\xb0");
 
-Option makeOption(const QString &name, QVariant::Type type, const QString &description = QString(),
+// Qt 5's numbers of the GUI types name the same types under Qt 6.
+constexpr int qt5Color = 67;
+// A type that no Qt knows.
+constexpr int unknownType = 1000;
+
+Option makeOption(const QString &name, int type, const QString &description = QString(),
                   const QVariant &defaultValue = QVariant())
 {
-    Option option(name, type);
+    Option option(name, Marrowick::TypeId(type));
     option.description = description;
     option.defaultValue = defaultValue;
     return option;
@@ -38,16 +44,21 @@ Option makeOption(const QString &name, QVariant::Type type, const QString &descr
 // The table the grammar rows parse against, declared out of name order.
 QList<Option> gameOptions()
 {
-    return {makeOption("width", QVariant::Int, "Window width", 800),
-            makeOption("offset", QVariant::LongLong),
-            makeOption("rate", QVariant::Double),
-            makeOption("name", QVariant::String, "Player name", queen),
-            makeOption("fullscreen", QVariant::Bool, "Start in full screen"),
-            makeOption("verbose", QVariant::Bool),
-            makeOption("help", QVariant::Bool),
-            makeOption("reset", QVariant::Invalid, "Forget the settings"),
-            makeOption("Zed", QVariant::Invalid),
-            makeOption("geometry", QVariant::Rect)};
+    return {makeOption("width", QMetaType::Int, "Window width", 800),
+            makeOption("offset", QMetaType::LongLong),
+            makeOption("rate", QMetaType::Double),
+            makeOption("name", QMetaType::QString, "Player name", queen),
+            makeOption("fullscreen", QMetaType::Bool, "Start in full screen"),
+            makeOption("verbose", QMetaType::Bool),
+            makeOption("help", QMetaType::Bool),
+            makeOption("reset", QMetaType::UnknownType, "Forget the settings"),
+            makeOption("Zed", QMetaType::UnknownType),
+            makeOption("geometry", QMetaType::QRect),
+            makeOption("alarm", QMetaType::QTime),
+            makeOption("colour", qt5Color),
+            makeOption("list", QMetaType::QVariantList),
+            makeOption("players", QMetaType::QStringList),
+            makeOption("odd", unknownType)};
 }
 
 // What help() prints for the game table in UsageOptions.
@@ -55,11 +66,16 @@ QStringList gameHelp()
 {
     return {"Usage: game [options] files",
             " -Zed",
+            " -alarm <Time>",
+            " -colour <Color>",
             " -fullscreen <bool>: Start in full screen",
             " -geometry <Rect>",
             " -help <bool>",
+            " -list <VariantList>",
             " -name <String>: Player name (default value: " + queen + ')',
+            " -odd <>",
             " -offset <qlonglong>",
+            " -players <StringList>",
             " -rate <double>",
             " -reset: Forget the settings",
             " -verbose <bool>",
@@ -137,9 +153,9 @@ private:
 
 void TestCommandLineOptions::initTestCase()
 {
-    // Decoding or encoding with UTF-8 or Latin-1 instead of the local encoding shows.
-    QTextCodec::setCodecForLocale(QTextCodec::codecForName("KOI8-R"));
-    QCOMPARE(queen.toLocal8Bit(), QByteArray("\xe4\xc1\xcd\xc1"));
+    // Decoding or encoding with Latin-1 (under Qt 5 also with UTF-8) instead of the local encoding shows.
+    TestHelpers::useTellingLocalEncoding();
+    QVERIFY(QString::fromLatin1(queen.toLocal8Bit()) != queen);
     // A private store: the lookups read the application's default settings,
     // which must be neither the user's nor the machine's.
     QVERIFY(m_configDir.isValid());
@@ -195,6 +211,17 @@ void TestCommandLineOptions::grammar_data()
     QTest::newRow("two dashes") << true << Args {"--width", "5"} << none << Rest {"5"} << true;
     QTest::newRow("name and value joined") << true << Args {"-width=5"} << none << Rest() << true;
 
+    // Values convert as Qt 5 converts them, under every Qt, and no type is a reason for a message.
+    QTest::newRow("text is no list") << true << Args {"-list", "a,b"} << none << Rest {"a,b"} << false;
+    QTest::newRow("text is a string list of one")
+        << true << Args {"-players", "a,b"} << "players=QStringList:a,b" << Rest() << false;
+    QTest::newRow("hours alone are a null time") << true << Args {"-alarm", "12"} << "alarm=QTime:" << Rest() << false;
+    QTest::newRow("a dot after the seconds is ignored")
+        << true << Args {"-alarm", "12:30:45."} << "alarm=QTime:12:30:45.000" << Rest() << false;
+    QTest::newRow("GUI type by its Qt 5 number")
+        << true << Args {"-colour", "#ff0000"} << "colour=QColor:#ff0000" << Rest() << false;
+    QTest::newRow("type no Qt knows") << true << Args {"-odd", "x"} << none << Rest {"x"} << false;
+
     QTest::newRow("help option without built-in help")
         << false << Args {"-help"} << "help=bool:true" << Rest() << false;
     QTest::newRow("-h undeclared without built-in help") << false << Args {"-h", "x"} << none << Rest {"x"} << true;
@@ -216,25 +243,27 @@ void TestCommandLineOptions::grammar()
     // What an earlier parse left must not survive the next one.
     QVERIFY(parse(options, {"stale", "-rate", "1"}));
     bool result = false;
+    TestHelpers::MessageRecorder recorder;
     QCOMPARE(coutLines([&] { result = parse(options, arguments); }), helped ? gameHelp() : QStringList());
     QCOMPARE(result, !helped);
     QCOMPARE(storedValues(options), values);
     QCOMPARE(options.remainingArgs(), remaining);
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList());
 }
 
 void TestCommandLineOptions::tableReplacement()
 {
     CommandLineOptions options;
-    options.setOptions({makeOption("b", QVariant::Int, "first"), makeOption("B", QVariant::Int),
-                        makeOption("ab", QVariant::Int), makeOption("a", QVariant::Int),
-                        makeOption("b", QVariant::String, "second")});
+    options.setOptions({makeOption("b", QMetaType::Int, "first"), makeOption("B", QMetaType::Int),
+                        makeOption("ab", QMetaType::Int), makeOption("a", QMetaType::Int),
+                        makeOption("b", QMetaType::QString, "second")});
     QStringList listed;
     for (const Option &option : options.options())
         listed << option.name % ':' % option.description;
     QCOMPARE(listed, QStringList({"B:", "a:", "ab:", "b:second"}));
 
     QVERIFY(parse(options, {"-a", "1", "rest"}));
-    options.setOptions({makeOption("a", QVariant::Int)});
+    options.setOptions({makeOption("a", QMetaType::Int)});
     QVERIFY(!options.hasValue("a"));
     QCOMPARE(options.remainingArgs(), QStringList {"rest"});
 }
@@ -249,10 +278,17 @@ void TestCommandLineOptions::storeValue_data()
     const QVariant twelve("12");
     QTest::newRow("converted in place") << "width" << twelve << QVariant(12) << "width=int:12";
     QTest::newRow("failed conversion is stored")
-        << "width" << QVariant("wide") << QVariant(QVariant::Int) << "width=int:0";
+        << "width" << QVariant("wide") << QVariant(0) << "width=int:0";
     QTest::newRow("undeclared name") << "volume" << twelve << twelve << QString();
     QTest::newRow("option without value") << "reset" << twelve << twelve << QString();
     QTest::newRow("inconvertible") << "geometry" << twelve << twelve << QString();
+    QTest::newRow("type no Qt knows") << "odd" << twelve << twelve << QString();
+    // As Qt 5 converts, under every Qt.
+    QTest::newRow("halves round up") << "width" << QVariant(-1.5) << QVariant(-1) << "width=int:-1";
+    const QVariant one(QStringList {"a"});
+    const QVariant two(QStringList {"a", "b"});
+    QTest::newRow("string list of one to a string") << "name" << one << QVariant("a") << "name=QString:a";
+    QTest::newRow("longer string list is no string") << "name" << two << two << QString();
 }
 
 void TestCommandLineOptions::storeValue()
@@ -265,7 +301,9 @@ void TestCommandLineOptions::storeValue()
     CommandLineOptions options;
     options.setOptions(gameOptions());
     const QVariant original = given;
+    TestHelpers::MessageRecorder recorder;
     options.setValue(name, given);
+    QCOMPARE(TestHelpers::MessageRecorder::messages(), QStringList());
     QCOMPARE(given.userType(), after.userType());
     QCOMPARE(given, after);
     QCOMPARE(options.hasValue(name), !stored.isNull());

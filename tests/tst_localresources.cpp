@@ -12,11 +12,14 @@
 #include <memory>
 
 using Marrowick::LocalResources;
+using Marrowick::TypeId;
 using TestHelpers::MessageRecorder;
 
 namespace {
 
 constexpr qint64 KiB = 1024;
+// What a host may pass for a pixmap besides QMetaType::QPixmap, and what warnings show for one.
+constexpr int qt5Pixmap = 65;
 
 // A PNG @p width pixels wide (none for a width of 0), followed by zeros up to
 // @p size bytes, which the decoder never reads. Small pictures are padded to a size that depends on
@@ -135,7 +138,7 @@ void TestLocalResources::searchOrder()
     LocalResources::setSearchPaths(set);
     for (const QString &path : qAsConst(added))
         LocalResources::addSearchPath(path);
-    QCOMPARE(LocalResources::resource(name, QVariant::String), QVariant(expectedFile));
+    QCOMPARE(LocalResources::resource(name, QMetaType::QString), QVariant(expectedFile));
     // Set again, the same list empties the cache, and the picture comes from the same file.
     LocalResources::setSearchPaths(LocalResources::searchPaths());
     QCOMPARE(LocalResources::resourcePixmap(name).width(), files.indexOf(expectedFile) + 1);
@@ -149,18 +152,20 @@ void TestLocalResources::cacheKeyIsTheNameAlone()
     MessageRecorder recorder;
 
     // Cached as a file name, the resource answers every later request with it.
-    QCOMPARE(LocalResources::resource("card.png", QVariant::String), QVariant("card.png"));
+    QCOMPARE(LocalResources::resource("card.png", QMetaType::QString), QVariant("card.png"));
     QVERIFY(LocalResources::resourcePixmap("card.png").isNull());
-    QCOMPARE(LocalResources::resource("./card.png", QVariant::Pixmap).type(), QVariant::Pixmap);
+    QCOMPARE(LocalResources::resource("./card.png", QMetaType::QPixmap).userType(), int(QMetaType::QPixmap));
 
-    // Any new path empties the cache.
+    // Any new path empties the cache. Qt 5's number for a pixmap asks for one under every Qt.
+    LocalResources::addSearchPath("elsewhere/");
+    QCOMPARE(LocalResources::resource("card.png", TypeId(qt5Pixmap)).value<QPixmap>().width(), 4);
     LocalResources::addSearchPath("elsewhere/");
     QCOMPARE(LocalResources::resourcePixmap("card.png").width(), 4);
 
     // Cached as a picture, it still knows its file name, also once the file is gone.
     QVERIFY(QFile::remove("card.png"));
-    QCOMPARE(LocalResources::resourcePath("card.png", QVariant::String), QString("card.png"));
-    QCOMPARE(LocalResources::resource("card.png", QVariant::String).type(), QVariant::Pixmap);
+    QCOMPARE(LocalResources::resourcePath("card.png", QMetaType::QString), QString("card.png"));
+    QCOMPARE(LocalResources::resource("card.png", QMetaType::QString).userType(), int(QMetaType::QPixmap));
     QCOMPARE(MessageRecorder::messages(), QStringList());
 }
 
@@ -171,7 +176,7 @@ void TestLocalResources::cacheBudget_data()
     QTest::addColumn<QList<int>>("requests"); // indexes into sizes, in order
     QTest::addColumn<QList<bool>>("cached");
 
-    const int pixmap = QVariant::Pixmap;
+    const int pixmap = QMetaType::QPixmap;
     const QList<qint64> three {3000 * KiB, 3000 * KiB, 3000 * KiB};
     QTest::newRow("least recently used goes")
         << pixmap << three << QList<int> {0, 1, 0, 2} << QList<bool> {true, false, true};
@@ -181,7 +186,7 @@ void TestLocalResources::cacheBudget_data()
     QTest::newRow("under 1 KiB costs nothing")
         << pixmap << QList<qint64> {8192 * KiB, 1023} << QList<int> {0, 1} << QList<bool> {true, true};
     QTest::newRow("file names cost their file's size")
-        << int(QVariant::String) << QList<qint64> {8192 * KiB, 1024} << QList<int> {0, 1} << QList<bool> {false, true};
+        << int(QMetaType::QString) << QList<qint64> {8192 * KiB, 1024} << QList<int> {0, 1} << QList<bool> {false, true};
 }
 
 // The files are requested in order, then removed: only what is cached is still served.
@@ -191,7 +196,7 @@ void TestLocalResources::cacheBudget()
     QFETCH(QList<qint64>, sizes);
     QFETCH(QList<int>, requests);
     QFETCH(QList<bool>, cached);
-    const QVariant::Type requested = QVariant::Type(type);
+    const TypeId requested = TypeId(type);
     const auto name = [](int i) -> QString { return QString::number(i) + ".png"; };
 
     LocalResources::setSearchPaths({QString()});
@@ -205,7 +210,7 @@ void TestLocalResources::cacheBudget()
 
     MessageRecorder recorder; // one warning per entry not cached
     for (int i = 0; i < sizes.size(); ++i)
-        QCOMPARE(int(LocalResources::resource(name(i), requested).type()), cached.at(i) ? type : 0);
+        QCOMPARE(LocalResources::resource(name(i), requested).userType(), cached.at(i) ? type : 0);
     QCOMPARE(MessageRecorder::messages().size(), int(cached.count(false)));
 }
 
@@ -214,9 +219,9 @@ void TestLocalResources::foundWithoutValue_data()
     QTest::addColumn<bool>("picture");
     QTest::addColumn<int>("type");
 
-    QTest::newRow("zeros as a picture") << false << int(QVariant::Pixmap);
-    QTest::newRow("picture as an image") << true << int(QVariant::Image);
-    QTest::newRow("picture as an int") << true << int(QVariant::Int);
+    QTest::newRow("zeros as a picture") << false << int(QMetaType::QPixmap);
+    QTest::newRow("picture as an image") << true << int(QMetaType::QImage);
+    QTest::newRow("picture as an int") << true << int(QMetaType::Int);
 }
 
 // A file found without a value is no failure to report and no entry to cache.
@@ -228,8 +233,8 @@ void TestLocalResources::foundWithoutValue()
     LocalResources::setSearchPaths({QString()});
 
     MessageRecorder recorder;
-    QVERIFY(!LocalResources::resource("card.png", QVariant::Type(type)).isValid());
-    const QString path = LocalResources::resourcePath("card.png", QVariant::Type(type));
+    QVERIFY(!LocalResources::resource("card.png", TypeId(type)).isValid());
+    const QString path = LocalResources::resourcePath("card.png", TypeId(type));
     QVERIFY(path.isEmpty() && !path.isNull());
     QCOMPARE(LocalResources::resourcePixmap("card.png").isNull(), !picture);
 
@@ -243,14 +248,19 @@ void TestLocalResources::missingResourceWarning_data()
     QTest::addColumn<QStringList>("paths");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("type");
+    QTest::addColumn<int>("shown"); // the type's number in the warning: Qt 5's under every Qt
     QTest::addColumn<QString>("quotedPaths"); // as the warning lists them
 
-    QTest::newRow("two paths") << QStringList {"a/", "b/"} << "card.png" << int(QVariant::String) << "\"a/\", \"b/\"";
-    QTest::newRow("no search paths") << QStringList() << "card.png" << int(QVariant::Pixmap) << QString();
-    QTest::newRow("type not served") << QStringList {"a/"} << "card.png" << int(QVariant::Int) << "\"a/\"";
+    const int string = QMetaType::QString;
+    QTest::newRow("two paths") << QStringList {"a/", "b/"} << "card.png" << string << string << "\"a/\", \"b/\"";
+    QTest::newRow("no search paths") << QStringList() << "card.png" << int(QMetaType::QPixmap) << qt5Pixmap
+                                     << QString();
+    QTest::newRow("pixmap by its Qt 5 number") << QStringList {"a/"} << "card.png" << qt5Pixmap << qt5Pixmap << "\"a/\"";
+    QTest::newRow("type not served") << QStringList {"a/"} << "card.png" << int(QMetaType::Int) << int(QMetaType::Int)
+                                     << "\"a/\"";
     QTest::newRow("quotes, backslashes and accents as they are")
         << QStringList {"d\\\"x\"/", QString::fromUtf8("\xc3\xa9t\xc3\xa9/")} << "say \"hi\"\t.png"
-        << int(QVariant::UserType) << QString::fromUtf8("\"d\\\"x\"/\", \"\xc3\xa9t\xc3\xa9/\"");
+        << int(QMetaType::User) << int(QMetaType::User) << QString::fromUtf8("\"d\\\"x\"/\", \"\xc3\xa9t\xc3\xa9/\"");
 }
 
 // Nothing is cached for a missing name: every request searches and warns again.
@@ -259,23 +269,23 @@ void TestLocalResources::missingResourceWarning()
     QFETCH(QStringList, paths);
     QFETCH(QString, name);
     QFETCH(int, type);
+    QFETCH(int, shown);
     QFETCH(QString, quotedPaths);
 
     LocalResources::setSearchPaths(paths);
     MessageRecorder recorder;
-    QVERIFY(!LocalResources::resource(name, QVariant::Type(type)).isValid());
-    const QString path = LocalResources::resourcePath(name, QVariant::Type(type));
+    QVERIFY(!LocalResources::resource(name, TypeId(type)).isValid());
+    const QString path = LocalResources::resourcePath(name, TypeId(type));
     QVERIFY(path.isEmpty() && !path.isNull());
     QVERIFY(LocalResources::resourcePixmap(name).isNull());
-    const QString warning = notFound(name, type, quotedPaths);
-    QCOMPARE(MessageRecorder::messages(),
-             QStringList({warning, warning, notFound(name, QVariant::Pixmap, quotedPaths)}));
+    const QString warning = notFound(name, shown, quotedPaths);
+    QCOMPARE(MessageRecorder::messages(), QStringList({warning, warning, notFound(name, qt5Pixmap, quotedPaths)}));
     QCOMPARE(MessageRecorder::categories(), QStringList {QStringLiteral("marrowick.resources")});
 
     // A host can turn the warning off; the lookup fails the same way.
     const TestHelpers::LoggingRules quiet(QStringLiteral("marrowick.resources.warning=false"));
     const MessageRecorder silenced;
-    QVERIFY(!LocalResources::resource(name, QVariant::Type(type)).isValid());
+    QVERIFY(!LocalResources::resource(name, TypeId(type)).isValid());
     QCOMPARE(MessageRecorder::messages(), QStringList());
 }
 

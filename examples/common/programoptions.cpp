@@ -24,7 +24,7 @@ QString rangeText(qlonglong low, qlonglong high)
 
 } // namespace
 
-CommandLineOptions::Option option(const char *name, QVariant::Type type, const char *description,
+CommandLineOptions::Option option(const char *name, QMetaType::Type type, const char *description,
                                   const QVariant &defaultValue)
 {
     CommandLineOptions::Option result(QString::fromLatin1(name), type);
@@ -35,8 +35,8 @@ CommandLineOptions::Option option(const char *name, QVariant::Type type, const c
 
 QList<CommandLineOptions::Option> helpSwitches()
 {
-    return {option("h", QVariant::Bool, "print this help and exit"),
-            option("help", QVariant::Bool, "print this help and exit")};
+    return {option("h", QMetaType::Bool, "print this help and exit"),
+            option("help", QMetaType::Bool, "print this help and exit")};
 }
 
 bool helpRequested(CommandLineOptions &options)

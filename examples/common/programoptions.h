@@ -28,7 +28,7 @@ private:
 // Helpers for the option tables of the example programs.
 namespace OptionValues {
 
-Marrowick::CommandLineOptions::Option option(const char *name, QVariant::Type type, const char *description,
+Marrowick::CommandLineOptions::Option option(const char *name, QMetaType::Type type, const char *description,
                                              const QVariant &defaultValue = QVariant());
 
 // The -h and -help switches. The programs turn the parser's own help names

@@ -11,12 +11,12 @@ ShowdownOptions::ShowdownOptions()
     setUseHelp(false);
     declare(
         QList<Option> {
-            option("game", QVariant::String, "holdem or omaha", QStringLiteral("holdem")),
-            option("players", QVariant::Int, "players at the table, 2 to 10", 4),
-            option("seed", QVariant::UInt, "seed of the shuffle; the same seed deals the same cards", 6),
-            option("deals", QVariant::Int, "number of deals; more than one prints how often each hand came up", 1),
-            option("board", QVariant::String, "board cards to use, for example \"sA sK sQ sJ c2\"; the rest is dealt"),
-            option("hands", QVariant::String,
+            option("game", QMetaType::QString, "holdem or omaha", QStringLiteral("holdem")),
+            option("players", QMetaType::Int, "players at the table, 2 to 10", 4),
+            option("seed", QMetaType::UInt, "seed of the shuffle; the same seed deals the same cards", 6),
+            option("deals", QMetaType::Int, "number of deals; more than one prints how often each hand came up", 1),
+            option("board", QMetaType::QString, "board cards to use, for example \"sA sK sQ sJ c2\"; the rest is dealt"),
+            option("hands", QMetaType::QString,
                    "hole cards of the first players, hands separated by commas: \"sT d3,cK dK\""),
             option("odds", QVariant::Bool, "print each player's exact equity before the flop, on the flop and on the turn"),
         } +

@@ -21,13 +21,13 @@ public:
     {
         setUseHelp(false);
         declare(QList<Option> {
-                    option("players", QVariant::Int, "players at the table, 2 to 10", 6),
-                    option("seed", QVariant::UInt, "seed of the shuffle (random when not given)"),
-                    option("deck", QVariant::String,
+                    option("players", QMetaType::Int, "players at the table, 2 to 10", 6),
+                    option("seed", QMetaType::UInt, "seed of the shuffle (random when not given)"),
+                    option("deck", QMetaType::QString,
                            "card deck to draw from: an SVG file, or the name of one in the deck folders "
                            "(default marrowick-deck)"),
-                    option("decks", QVariant::String, "folder to look in first for decks by name"),
-                    option("screenshot", QVariant::String, "deal once, save the table to this PNG file and quit"),
+                    option("decks", QMetaType::QString, "folder to look in first for decks by name"),
+                    option("screenshot", QMetaType::QString, "deal once, save the table to this PNG file and quit"),
                 } +
                 OptionValues::helpSwitches());
     }

@@ -188,7 +188,7 @@ Card Card::fromString(const QString &text, bool *ok)
     return readable ? Card(Suit(suit), char(value)) : Card();
 }
 
-uint qHash(const Card &card, uint seed) noexcept
+HashValue qHash(const Card &card, HashValue seed) noexcept
 {
     const quint64 key = (quint64(uint(card.suit())) << 8) | uchar(card.value());
     return ::qHash(key, seed);

@@ -2,6 +2,7 @@
 #define MARROWICK_CARD_H
 
 #include "marrowick_export.h"
+#include "marrowick_qt.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QMetaType>
@@ -145,7 +146,7 @@ private:
 };
 
 /// Hash of a card for QHash and QSet.
-MARROWICK_EXPORT uint qHash(const Card &card, uint seed = 0) noexcept;
+MARROWICK_EXPORT HashValue qHash(const Card &card, HashValue seed = 0) noexcept;
 
 /// Prints the text form ("Card(sA)"), or the raw numbers where a code is missing; never fatal.
 MARROWICK_EXPORT QDebug operator<<(QDebug debug, const Card &card);

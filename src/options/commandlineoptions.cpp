@@ -2,7 +2,7 @@
 
 namespace Marrowick {
 
-CommandLineOptions::Option::Option(const QString &name, QVariant::Type type)
+CommandLineOptions::Option::Option(const QString &name, TypeId type)
     : name(name)
     , type(type)
 { }

@@ -2,6 +2,7 @@
 #define MARROWICK_COMMANDLINEOPTIONS_H
 
 #include "marrowick_export.h"
+#include "marrowick_qt.h"
 
 #include <QtCore/QList>
 #include <QtCore/QMap>
@@ -23,10 +24,10 @@ namespace Marrowick {
  *     app.setOrganizationName(QStringLiteral("Example"));
  *     app.setApplicationName(QStringLiteral("solitaire"));
  *
- *     CommandLineOptions::Option width(QStringLiteral("width"), QVariant::Int);
+ *     CommandLineOptions::Option width(QStringLiteral("width"), QMetaType::Int);
  *     width.description = QStringLiteral("Window width");
  *     width.defaultValue = 800;
- *     CommandLineOptions::Option fullScreen(QStringLiteral("fullscreen"), QVariant::Bool);
+ *     CommandLineOptions::Option fullScreen(QStringLiteral("fullscreen"), QMetaType::Bool);
  *     fullScreen.description = QStringLiteral("Start in full screen");
  *
  *     CommandLineOptions options;
@@ -42,7 +43,7 @@ namespace Marrowick {
  * @endcode
  *
  * The grammar has one form per option: a single "-" and the option's exact
- * name, then, unless the option is a switch (type QVariant::Bool), exactly one
+ * name, then, unless the option is a switch (type bool), exactly one
  * argument holding its value, which may itself begin with "-" (-offset -5).
  * A switch takes the next argument as its value only when that argument does
  * not begin with "-"; otherwise the switch alone means true. Arguments that
@@ -70,7 +71,13 @@ public:
     struct MARROWICK_EXPORT Option
     {
         /// An option called @p name (no leading dash) of @p type, with no description and no default.
-        Option(const QString &name = QString(), QVariant::Type type = QVariant::Invalid);
+        Option(const QString &name = QString(), TypeId type = TypeId(QMetaType::UnknownType));
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        /// The same, with the type spelled as Qt 6 spells it (QMetaType::Int), for sources shared with Qt 6.
+        Option(const QString &name, QMetaType::Type type)
+            : Option(name, QVariant::Type(type))
+        { }
+#endif
 
         /// The name without a leading dash; compared exactly and case-sensitively.
         QString name;
@@ -79,12 +86,15 @@ public:
         /// The option's own default; an invalid variant means none.
         QVariant defaultValue;
         /**
-         * The type that a value is converted to. QVariant::Bool makes a switch;
-         * QVariant::Invalid an option that takes no value from the command
+         * The type that a value is converted to. Bool (QMetaType::Bool,
+         * QVariant::Bool) makes a switch; no type (QMetaType::UnknownType,
+         * QVariant::Invalid) an option that takes no value from the command
          * line (giving it there asks for help); any other type takes exactly
-         * one following argument.
+         * one following argument. Values are converted as Qt 5 converts them,
+         * also in the Qt 6 build (see the README), and a type that Qt does
+         * not know takes no value from the command line, silently.
          */
-        QVariant::Type type;
+        TypeId type;
     };
 
     /// No options, no values, no remaining arguments; useHelp() and useQSettings() true.
@@ -106,7 +116,7 @@ public:
 
     /**
      * Parses @p argv[1] to @p argv[argc - 1] (each decoded from the local
-     * 8-bit encoding) against the table, after discarding every stored value
+     * 8-bit encoding, which Qt 6 takes to be UTF-8 on Unix) against the table, after discarding every stored value
      * and remaining argument. Returns false after calling help() when an
      * argument asks for help, names an option that is not in the table, or
      * names an option that needs a value and gets none; the arguments after
@@ -129,7 +139,7 @@ public:
     /**
      * Writes one line per option, in ascending order of name, to std::cout in
      * the local 8-bit encoding: " -width <int>: Window width (default value: 800)".
-     * The type appears unless it is QVariant::Invalid, the description unless
+     * The type appears unless it is none (QMetaType::UnknownType), the description unless
      * it is empty, the default when it is valid. parseOptions() calls it
      * whenever it returns false; replace it to print more or something else.
      */
@@ -153,8 +163,8 @@ public:
     /**
      * Stores @p value for the option @p name as if it had been given on the
      * command line, after converting @p value itself to the option's type.
-     * Does nothing for a name not in the table, an option of type
-     * QVariant::Invalid or a value that cannot be converted. The next
+     * Does nothing for a name not in the table, an option of no type
+     * (QMetaType::UnknownType) or a value that cannot be converted. The next
      * setOptions() or parseOptions() discards it.
      */
     void setValue(const QString &name, QVariant &value);

@@ -1,6 +1,8 @@
 #include "commandlineoptions.h"
+#include "qtcompat_p.h"
 
 #include <iostream>
+#include <utility>
 
 namespace Marrowick {
 
@@ -12,10 +14,10 @@ void write(const QString &text)
     std::cout.write(bytes.constData(), bytes.size());
 }
 
-// "QString" is shown as "String", "int" stays "int".
-QString shownTypeName(QVariant::Type type)
+// "QString" is shown as "String", "int" stays "int"; a type Qt does not know has no name.
+QString shownTypeName(int type)
 {
-    QString name = QString::fromLatin1(QVariant::typeToName(int(type)));
+    QString name = QString::fromLatin1(QtCompat::typeName(type));
     if (name.startsWith(QLatin1Char('Q')))
         name.remove(0, 1);
     return name;
@@ -25,10 +27,11 @@ QString shownTypeName(QVariant::Type type)
 
 void CommandLineOptions::help()
 {
-    for (const Option &option : qAsConst(m_options)) {
+    for (const Option &option : std::as_const(m_options)) {
         write(QLatin1String(" -") + option.name);
-        if (option.type != QVariant::Invalid)
-            write(QLatin1String(" <") + shownTypeName(option.type) + QLatin1Char('>'));
+        const int type = QtCompat::metaTypeId(option.type);
+        if (type != QMetaType::UnknownType)
+            write(QLatin1String(" <") + shownTypeName(type) + QLatin1Char('>'));
         if (!option.description.isEmpty())
             write(QLatin1String(": ") + option.description);
         if (option.defaultValue.isValid())

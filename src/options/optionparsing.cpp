@@ -1,4 +1,5 @@
 #include "commandlineoptions.h"
+#include "qtcompat_p.h"
 
 namespace Marrowick {
 
@@ -60,22 +61,21 @@ bool CommandLineOptions::parseOptions(int argc, char **argv)
         const auto found = m_options.constFind(key);
         if (found == m_options.constEnd())
             return helpExit(i);
-        const QVariant::Type type = found->type;
+        const int type = QtCompat::metaTypeId(found->type);
 
         const bool hasNext = i + 1 < argc;
-        const bool switchAlone = type == QVariant::Bool && (!hasNext || beginsWithDash(argv[i + 1]));
+        const bool switchAlone = type == QMetaType::Bool && (!hasNext || beginsWithDash(argv[i + 1]));
         if (switchAlone) {
             m_values.insert(key, QVariant(true));
             continue;
         }
-        if (type == QVariant::Invalid || !hasNext)
+        if (type == QMetaType::UnknownType || !hasNext)
             return helpExit(i);
 
         // An argument that does not convert is left for the next pass, where
         // it is read as an argument of its own.
         QVariant value(decodedArgument(argv[i + 1]));
-        if (value.canConvert(int(type))) {
-            value.convert(int(type));
+        if (QtCompat::convert(value, type)) {
             m_values.insert(key, value);
             ++i;
         }

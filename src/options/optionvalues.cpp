@@ -1,4 +1,5 @@
 #include "commandlineoptions.h"
+#include "qtcompat_p.h"
 
 #include <QtCore/QSettings>
 
@@ -12,13 +13,11 @@ bool CommandLineOptions::hasValue(const QString &name) const
 void CommandLineOptions::setValue(const QString &name, QVariant &value)
 {
     const auto found = m_options.constFind(name);
-    if (found == m_options.constEnd() || found->type == QVariant::Invalid)
+    if (found == m_options.constEnd())
         return;
-    const int type = int(found->type);
-    if (!value.canConvert(type))
-        return;
-    value.convert(type);
-    m_values.insert(name, value);
+    const int type = QtCompat::metaTypeId(found->type);
+    if (type != QMetaType::UnknownType && QtCompat::convert(value, type))
+        m_values.insert(name, value);
 }
 
 void CommandLineOptions::setValue(const QString &name, const QVariant &value)

@@ -2,6 +2,7 @@
 #define MARROWICK_LOCALRESOURCES_H
 
 #include "marrowick_export.h"
+#include "marrowick_qt.h"
 
 #include <QtCore/QString>
 #include <QtCore/QStringList>
@@ -21,7 +22,7 @@ namespace Marrowick {
  * LocalResources::setSearchPaths({QStringLiteral("/usr/share/mygame/cards/")});
  * LocalResources::addSearchPath(QDir::homePath() + QStringLiteral("/.mygame/cards/")); // tried first
  * const QPixmap ace = LocalResources::resourcePixmap(QStringLiteral("ace_spades.png"));
- * const QString deck = LocalResources::resourcePath(QStringLiteral("deck.svg"), QVariant::String);
+ * const QString deck = LocalResources::resourcePath(QStringLiteral("deck.svg"), QMetaType::QString);
  * @endcode
  *
  * Each search path is a literal prefix: the file tried is the path followed
@@ -37,7 +38,8 @@ namespace Marrowick {
  *
  * A name found on no path is reported with one warning per request in the
  * logging category "marrowick.resources", naming the resource, the requested
- * type's number and the search paths.
+ * type's number and the search paths. The number is Qt 5's under both Qt
+ * versions: 10 for a string, 65 for a pixmap (Qt 6 numbers QPixmap 4097).
  *
  * The interface is static. Behind it stands one instance owned by the
  * library: it is created by the first call, with no search paths and an empty
@@ -69,16 +71,18 @@ public:
     static void addSearchPath(const QString &path);
 
     /**
-     * The resource @p name as a value of @p type: for QVariant::String the
-     * file name found (search path followed by the name, not made absolute),
-     * for QVariant::Pixmap the pixmap loaded from it in the format Qt detects.
+     * The resource @p name as a value of @p type: for a string
+     * (QMetaType::QString, QVariant::String) the file name found (search path
+     * followed by the name, not made absolute), for a pixmap
+     * (QMetaType::QPixmap, QVariant::Pixmap, or 65 under both Qt versions) the
+     * pixmap loaded from it in the format Qt detects.
      * A cached name answers with its cached value whatever @p type asks for.
      *
      * Returns an invalid QVariant when no search path yields the file (with a
      * warning), for any other type, and for a file that does not load as a
      * picture; none of these is cached.
      */
-    static QVariant resource(const QString &name, QVariant::Type type);
+    static QVariant resource(const QString &name, TypeId type);
     /**
      * The file name under which the resource @p name was found. A name not
      * yet cached is looked up with resource(name, type) first, which caches
@@ -86,13 +90,22 @@ public:
      * value (even when the file was too large to be cached). Returns an empty,
      * non-null string otherwise.
      */
-    static QString resourcePath(const QString &name, QVariant::Type type);
+    static QString resourcePath(const QString &name, TypeId type);
     /**
      * The pixmap of the resource @p name, looked up as with
-     * resource(name, QVariant::Pixmap). A null pixmap when there is none,
+     * resource(name, QMetaType::QPixmap). A null pixmap when there is none,
      * also when the name is cached with a value that is not a pixmap.
      */
     static QPixmap resourcePixmap(const QString &name);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    /// resource() with the type spelled as Qt 6 spells it (QMetaType::QPixmap), for sources shared with Qt 6.
+    static QVariant resource(const QString &name, QMetaType::Type type) { return resource(name, QVariant::Type(type)); }
+    /// resourcePath() with the type spelled as Qt 6 spells it, for sources shared with Qt 6.
+    static QString resourcePath(const QString &name, QMetaType::Type type)
+    {
+        return resourcePath(name, QVariant::Type(type));
+    }
+#endif
 
 private:
     struct Private;

@@ -25,7 +25,7 @@ struct LocalResources::Private
     // The resource found for @p name, from the cache or from the disk: a
     // default entry when there is none. A value found but too large to be
     // cached is returned all the same.
-    CacheEntry lookUp(const QString &name, QVariant::Type type);
+    CacheEntry lookUp(const QString &name, TypeId type);
 
     // Keyed by the name as the caller gave it; owns its entries.
     QCache<QString, CacheEntry> cache {maximumCacheCost};

@@ -1,4 +1,5 @@
 #include "localresources_p.h"
+#include "qtcompat_p.h"
 
 #include "logging_p.h"
 
@@ -21,7 +22,7 @@ QString quoted(const QString &text)
 // would quote and escape strings itself and chop the final space; the name and
 // the paths are quoted here as they are, and switching spacing off after the
 // last item keeps its space.
-void warnNotFound(const QString &name, QVariant::Type type, const QStringList &paths)
+void warnNotFound(const QString &name, int type, const QStringList &paths)
 {
     QStringList quotedPaths;
     quotedPaths.reserve(paths.size());
@@ -31,7 +32,8 @@ void warnNotFound(const QString &name, QVariant::Type type, const QStringList &p
     QDebug warning = QMessageLogger(QT_MESSAGELOG_FILE, QT_MESSAGELOG_LINE, QT_MESSAGELOG_FUNC)
                          .warning(lcResources())
                          .noquote();
-    warning << "LocalResources::resource(" << quoted(name) << int(type) << ", did not find resource in" << pathList;
+    warning << "LocalResources::resource(" << quoted(name) << QtCompat::qt5TypeNumber(type)
+            << ", did not find resource in" << pathList;
     warning.nospace();
 }
 
@@ -47,12 +49,12 @@ QString findFile(const QString &name, const QStringList &paths)
 }
 
 // Invalid for a type that is not served and for a file that is no picture.
-QVariant loadValue(const QString &fileName, QVariant::Type type)
+QVariant loadValue(const QString &fileName, int type)
 {
     switch (type) {
-    case QVariant::String:
+    case QMetaType::QString:
         return fileName;
-    case QVariant::Pixmap: {
+    case QMetaType::QPixmap: {
         QPixmap pixmap;
         if (pixmap.load(fileName, nullptr, Qt::AutoColor))
             return QVariant::fromValue(pixmap);
@@ -71,8 +73,9 @@ int cacheCost(const QString &fileName)
 
 } // namespace
 
-CacheEntry LocalResources::Private::lookUp(const QString &name, QVariant::Type type)
+CacheEntry LocalResources::Private::lookUp(const QString &name, TypeId requested)
 {
+    const int type = QtCompat::metaTypeId(requested);
     if (const CacheEntry *cached = cache.object(name))
         return *cached;
 
@@ -90,12 +93,12 @@ CacheEntry LocalResources::Private::lookUp(const QString &name, QVariant::Type t
     return CacheEntry {fileName, value};
 }
 
-QVariant LocalResources::resource(const QString &name, QVariant::Type type)
+QVariant LocalResources::resource(const QString &name, TypeId type)
 {
     return instance()->d->lookUp(name, type).value;
 }
 
-QString LocalResources::resourcePath(const QString &name, QVariant::Type type)
+QString LocalResources::resourcePath(const QString &name, TypeId type)
 {
     const CacheEntry entry = instance()->d->lookUp(name, type);
     if (!entry.value.isValid())
@@ -106,7 +109,7 @@ QString LocalResources::resourcePath(const QString &name, QVariant::Type type)
 QPixmap LocalResources::resourcePixmap(const QString &name)
 {
     // A cached value of another type converts to a null pixmap.
-    return qvariant_cast<QPixmap>(resource(name, QVariant::Pixmap));
+    return qvariant_cast<QPixmap>(resource(name, TypeId(QMetaType::QPixmap)));
 }
 
 } // namespace Marrowick
