@@ -1,10 +1,11 @@
 # Installs the build in BUILD_DIR into a scratch prefix and runs the installed
 # example programs from there: they must find the library and the deck
-# relative to themselves, wherever the prefix is.
+# relative to themselves, wherever the prefix is. DATA_DIR is the build's data
+# folder relative to the prefix (share/marrowick, for Qt 6 share/marrowick-qt6).
 
 include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ScratchInstall.cmake)
 
-foreach(installed bin/marrowick-showdown bin/marrowick-table bin/marrowick-equity share/marrowick/decks/marrowick-deck.svg)
+foreach(installed bin/marrowick-showdown bin/marrowick-table bin/marrowick-equity ${DATA_DIR}/decks/marrowick-deck.svg)
     if(NOT EXISTS ${prefix}/${installed})
         message(FATAL_ERROR "Not installed: ${installed}")
     endif()
@@ -26,9 +27,9 @@ endif()
 # A copy of the installed tree elsewhere still finds its own deck before the
 # one built into the library.
 file(COPY ${prefix}/ DESTINATION ${WORK_DIR}/moved)
-file(WRITE ${WORK_DIR}/moved/share/marrowick/decks/marrowick-deck.svg "not a deck")
+file(WRITE ${WORK_DIR}/moved/${DATA_DIR}/decks/marrowick-deck.svg "not a deck")
 execute_process(COMMAND ${WORK_DIR}/moved/bin/marrowick-table -screenshot ${WORK_DIR}/table.png
                 RESULT_VARIABLE result ERROR_VARIABLE err OUTPUT_QUIET)
-if(NOT result EQUAL 1 OR NOT err MATCHES "cannot read the card deck [^\n]*/moved/share/marrowick/decks/marrowick-deck.svg")
+if(NOT result EQUAL 1 OR NOT err MATCHES "cannot read the card deck [^\n]*/moved/${DATA_DIR}/decks/marrowick-deck.svg")
     message(FATAL_ERROR "The moved marrowick-table did not read its own deck (${result}):\n${err}")
 endif()

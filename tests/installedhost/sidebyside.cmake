@@ -20,6 +20,7 @@ foreach(file IN LISTS qt6_files)
 endforeach()
 run_step(${CMAKE_COMMAND} --install ${QT6_BUILD} --prefix ${prefix})
 
+set(ENV{QT_QPA_PLATFORM} offscreen)
 foreach(package Marrowick Marrowick-qt6)
     set(host_build ${WORK_DIR}/host-${package})
     run_step(${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR} -B ${host_build}
