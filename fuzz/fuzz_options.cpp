@@ -22,9 +22,9 @@ using Option = CommandLineOptions::Option;
 namespace {
 
 const char *const names[] = {"", "h", "help", "a", "b", "ab", "-a", "n"};
-const QVariant::Type types[] = {QVariant::Invalid,   QVariant::Bool,   QVariant::Int,    QVariant::UInt,
-                                QVariant::LongLong,  QVariant::Double, QVariant::String, QVariant::StringList,
-                                QVariant::ByteArray, QVariant::Char,   QVariant::Date};
+const int types[] = {QMetaType::UnknownType, QMetaType::Bool,    QMetaType::Int,         QMetaType::UInt,
+                     QMetaType::LongLong,    QMetaType::Double,  QMetaType::QString,     QMetaType::QStringList,
+                     QMetaType::QByteArray,  QMetaType::QChar,   QMetaType::QDate};
 const char *const words[] = {"--", "-", "12", "-5", "4294967302", "true", "0", "x y", "", "1e3", "nan"};
 
 class CountingOptions : public CommandLineOptions
@@ -47,13 +47,13 @@ struct Parse
     QMap<QString, QVariant> values;
 };
 
-QVariant converted(const QString &text, QVariant::Type type, bool *convertible)
+QVariant converted(const QString &text, int type, bool *convertible)
 {
     QVariant value(text);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    const QMetaType target(int(type));
+    const QMetaType target(type);
 #else
-    const int target = int(type);
+    const int target = type;
 #endif
     *convertible = value.canConvert(target);
     if (*convertible)
@@ -97,13 +97,13 @@ Parse modelParse(const QMap<QString, Option> &table, bool useHelp, const std::ve
         const QString key = arg.mid(1);
         const bool known = table.contains(key);
         const bool builtInHelp = useHelp && (key == QLatin1String("h") || key == QLatin1String("help"));
-        const QVariant::Type type = known ? table.value(key).type : QVariant::Invalid;
+        const int type = known ? int(table.value(key).type) : int(QMetaType::UnknownType);
         const bool hasNext = i + 1 < argc;
-        if (!builtInHelp && known && type == QVariant::Bool && (!hasNext || argv[size_t(i + 1)].startsWith('-'))) {
+        if (!builtInHelp && known && type == QMetaType::Bool && (!hasNext || argv[size_t(i + 1)].startsWith('-'))) {
             parse.values.insert(key, QVariant(true));
             continue;
         }
-        if (builtInHelp || !known || type == QVariant::Invalid || !hasNext) {
+        if (builtInHelp || !known || type == QMetaType::UnknownType || !hasNext) {
             parse.result = false;
             parse.helpCalls = 1;
             rest(i + 1);
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QList<Option> list;
     QMap<QString, Option> table;
     for (int count = input.below(6); count > 0; --count) {
-        Option option(QString::fromLatin1(names[input.below(8)]), types[input.below(11)]);
+        Option option(QString::fromLatin1(names[input.below(8)]), Marrowick::TypeId(types[input.below(11)]));
         if (input.flag())
             option.defaultValue = QString::fromLatin1(words[input.below(11)]);
         option.description = QString::fromLatin1(input.bytes(3));
@@ -197,10 +197,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // setValue stores as the command line would, and converts the caller's variant.
     const QString name = QString::fromLatin1(names[input.below(8)]);
     QVariant given(QString::fromLatin1(words[input.below(11)]));
-    const QVariant::Type type = table.value(name).type;
+    const int type = table.value(name).type;
     bool convertible = false;
     const QVariant stored = converted(given.toString(), type, &convertible);
-    const bool stores = table.contains(name) && type != QVariant::Invalid && convertible;
+    const bool stores = table.contains(name) && type != QMetaType::UnknownType && convertible;
     const bool had = options.hasValue(name);
     options.setValue(name, given);
     if (options.hasValue(name) != (had || stores) || (stores && !same(options.value<QVariant>(name), stored)))

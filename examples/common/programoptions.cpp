@@ -79,9 +79,9 @@ QString readText(const CommandLineOptions &options, const QString &name)
 
 namespace {
 
-bool isWholeNumberType(QVariant::Type type)
+bool isWholeNumberType(int type)
 {
-    return type == QVariant::Int || type == QVariant::UInt || type == QVariant::LongLong || type == QVariant::ULongLong;
+    return type == QMetaType::Int || type == QMetaType::UInt || type == QMetaType::LongLong || type == QMetaType::ULongLong;
 }
 
 } // namespace
@@ -92,7 +92,7 @@ void ProgramOptions::declare(const QList<Option> &options)
     QList<Option> parsed = options;
     for (Option &option : parsed) {
         if (isWholeNumberType(option.type))
-            option.type = QVariant::String;
+            option.type = Marrowick::TypeId(QMetaType::QString);
     }
     setOptions(parsed);
 }

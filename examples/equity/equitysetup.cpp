@@ -19,13 +19,13 @@ public:
         setUseHelp(false);
         declare(
             QList<Option> {
-                option("game", QVariant::String, "holdem or omaha", QStringLiteral("holdem")),
-                option("board", QVariant::String, "cards already on the board, for example AhKs2c"),
-                option("dead", QVariant::String, "cards out of play, for example 7d"),
-                option("trials", QVariant::LongLong, "deal this many random boards instead of counting every board", 0),
-                option("threads", QVariant::Int, "worker threads; 0 uses every core", 0),
-                option("seed", QVariant::LongLong, "seed of the random boards; the same seed deals the same boards", 0),
-                option("tsv", QVariant::Bool, "print tab-separated lines for other programs"),
+                option("game", QMetaType::QString, "holdem or omaha", QStringLiteral("holdem")),
+                option("board", QMetaType::QString, "cards already on the board, for example AhKs2c"),
+                option("dead", QMetaType::QString, "cards out of play, for example 7d"),
+                option("trials", QMetaType::LongLong, "deal this many random boards instead of counting every board", 0),
+                option("threads", QMetaType::Int, "worker threads; 0 uses every core", 0),
+                option("seed", QMetaType::LongLong, "seed of the random boards; the same seed deals the same boards", 0),
+                option("tsv", QMetaType::Bool, "print tab-separated lines for other programs"),
             } +
             OptionValues::helpSwitches());
     }

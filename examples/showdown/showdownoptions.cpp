@@ -18,7 +18,7 @@ ShowdownOptions::ShowdownOptions()
             option("board", QMetaType::QString, "board cards to use, for example \"sA sK sQ sJ c2\"; the rest is dealt"),
             option("hands", QMetaType::QString,
                    "hole cards of the first players, hands separated by commas: \"sT d3,cK dK\""),
-            option("odds", QVariant::Bool, "print each player's exact equity before the flop, on the flop and on the turn"),
+            option("odds", QMetaType::Bool, "print each player's exact equity before the flop, on the flop and on the turn"),
         } +
         OptionValues::helpSwitches());
 }

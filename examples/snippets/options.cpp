@@ -11,10 +11,10 @@ int main(int argc, char *argv[])
     app.setOrganizationName(QStringLiteral("Example"));   // where the settings fallback looks
     app.setApplicationName(QStringLiteral("solitaire"));
 
-    CommandLineOptions::Option width(QStringLiteral("width"), QVariant::Int);
+    CommandLineOptions::Option width(QStringLiteral("width"), QMetaType::Int);
     width.description = QStringLiteral("Window width");
     width.defaultValue = 800;
-    CommandLineOptions::Option fullScreen(QStringLiteral("fullscreen"), QVariant::Bool);
+    CommandLineOptions::Option fullScreen(QStringLiteral("fullscreen"), QMetaType::Bool);
     fullScreen.description = QStringLiteral("Start in full screen");
 
     CommandLineOptions options;

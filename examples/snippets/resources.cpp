@@ -19,6 +19,6 @@ int main(int argc, char *argv[])
     const QPixmap ace = LocalResources::resourcePixmap(QStringLiteral("ace_spades.png"));
 
     // The file name found; an empty string if none (again with a warning).
-    const QString deck = LocalResources::resourcePath(QStringLiteral("deck.svg"), QVariant::String);
+    const QString deck = LocalResources::resourcePath(QStringLiteral("deck.svg"), QMetaType::QString);
     return ace.isNull() && deck.isEmpty() ? 1 : 0;
 }
