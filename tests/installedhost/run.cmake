@@ -64,7 +64,7 @@ endif()
 # A host built with nothing but the flags pkg-config gives, run against the
 # copy outside the library path as the README says.
 if(PKG_CONFIG)
-    run_step(${PKG_CONFIG} --cflags --libs marrowick-deck)
+    run_step(${PKG_CONFIG} --cflags --libs ${deck_library_name})
     separate_arguments(pc_flags UNIX_COMMAND "${step_output}")
     run_step(${CXX_COMPILER} -std=c++17 ${sanitize_flags} "-DDECKS_DIR=\"${pc_decksdir}\""
              ${HOST_SOURCE_DIR}/main.cpp -o ${WORK_DIR}/pkgconfighost ${pc_flags})
