@@ -39,15 +39,19 @@ void TestDeck::shuffle_data()
     QTest::addColumn<quint32>("seed");
     QTest::addColumn<int>("size");
     QTest::addColumn<QString>("top"); // the first ten cards dealt
+    QTest::addColumn<QString>("bottom"); // the last ten: every swap counts, the last one too
 
-    QTest::newRow("seed 0") << 1 << 0 << 0u << 52 << QStringLiteral("d6 d4 cA dK c4 cQ dQ c8 sK hQ");
-    QTest::newRow("seed 6") << 1 << 0 << 6u << 52 << QStringLiteral("dT cJ c3 d5 c2 d4 s6 sA s8 cT");
-    QTest::newRow("highest seed") << 1 << 0 << 4294967295u << 52 << QStringLiteral("h3 c2 h9 c6 cJ s3 h8 d3 h5 s2");
-    QTest::newRow("two packs, two jokers each") << 2 << 2 << 6u << 108
-                                                << QStringLiteral("s8 dT c6 hQ c4 hT s6 h9 sQ d9");
-    QTest::newRow("no pack") << 0 << 3 << 6u << 0 << QString();
-    QTest::newRow("negative counts") << -1 << -1 << 6u << 0 << QString();
-    QTest::newRow("too many jokers") << 1 << 20 << 6u << 65 << QString();
+    QTest::newRow("seed 0") << 1 << 0 << 0u << 52 << QStringLiteral("d6 d4 cA dK c4 cQ dQ c8 sK hQ")
+                            << QStringLiteral("s8 s7 sA h9 hJ c7 s3 dJ c9 d3");
+    QTest::newRow("seed 6") << 1 << 0 << 6u << 52 << QStringLiteral("dT cJ c3 d5 c2 d4 s6 sA s8 cT")
+                            << QStringLiteral("c8 h4 c6 d7 sT sK dQ sJ c9 dA");
+    QTest::newRow("highest seed") << 1 << 0 << 4294967295u << 52 << QStringLiteral("h3 c2 h9 c6 cJ s3 h8 d3 h5 s2")
+                                  << QStringLiteral("d8 h7 sJ s8 s5 d9 cQ c7 s4 cK");
+    QTest::newRow("two packs, two jokers each")
+        << 2 << 2 << 6u << 108 << QStringLiteral("s8 dT c6 hQ c4 hT s6 h9 sQ d9") << QString();
+    QTest::newRow("no pack") << 0 << 3 << 6u << 0 << QString() << QString();
+    QTest::newRow("negative counts") << -1 << -1 << 6u << 0 << QString() << QString();
+    QTest::newRow("too many jokers") << 1 << 20 << 6u << 65 << QString() << QString();
 }
 
 // Each card of a pack is there once per pack after any number of shuffles; a
@@ -59,6 +63,7 @@ void TestDeck::shuffle()
     QFETCH(quint32, seed);
     QFETCH(int, size);
     QFETCH(QString, top);
+    QFETCH(QString, bottom);
 
     Deck deck(packs, jokers);
     const QVector<Card> ordered = deck.cards();
@@ -67,6 +72,8 @@ void TestDeck::shuffle()
     const QVector<Card> first = deck.cards();
     if (!top.isEmpty())
         QCOMPARE(text(first.mid(0, 10)), top);
+    if (!bottom.isEmpty())
+        QCOMPARE(text(first.mid(size - 10)), bottom);
 
     Deck copy = deck;
     QVector<Card> second;
@@ -98,10 +105,10 @@ void TestDeck::dealing_data()
 
     QTest::newRow("more than there are") << QString() << 60 << 0 << QString();
     QTest::newRow("jokers on top have no byte") << QString() << 1 << 52 << QStringLiteral("sK sQ sJ");
-    QTest::newRow("removed cards keep the order") << QStringLiteral("c3 sK cA") << 48 << 3
-                                                  << QStringLiteral("c5 c4 c2");
-    QTest::newRow("a card removed twice is removed once") << QStringLiteral("c2 c2") << 49 << 4
-                                                          << QStringLiteral("c5 c4 c3 cA");
+    QTest::newRow("removed cards keep the order")
+        << QStringLiteral("c3 sK cA") << 48 << 3 << QStringLiteral("c5 c4 c2");
+    QTest::newRow("a card removed twice is removed once")
+        << QStringLiteral("c2 c2") << 49 << 4 << QStringLiteral("c5 c4 c3 cA");
 }
 
 // A deck of 52 cards and two jokers, unshuffled.

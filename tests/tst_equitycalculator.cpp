@@ -121,6 +121,9 @@ void TestEquityCalculator::exactOdds_data()
     QTest::newRow("hold'em flop, ten players") << "hAsA dKcK hQcQ sJdJ cTc9 d8d7 s6s5 h4d4 cAd2 hKh9"
                                                << "s2h3c4"
                                                << "" << holdem;
+    QTest::newRow("three split the board") << "hAhK dAdK cAcK"
+                                           << "sAsKsQsJsT"
+                                           << "" << holdem;
     QTest::newRow("hold'em river") << "hAsA dKcK"
                                    << "c2d7hKsKd9"
                                    << "" << holdem;
