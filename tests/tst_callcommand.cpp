@@ -7,7 +7,8 @@
 using Marrowick::CallCommand;
 
 // The function writes "c" into the log: it runs between start() and done(),
-// once per exec() and never in finish().
+// once per exec(), and in finish() only when nothing has called it yet: a
+// chain finished early still makes every change, once.
 class TestCallCommand : public QObject
 {
     Q_OBJECT
@@ -27,7 +28,8 @@ void TestCallCommand::contract_data()
     CommandContract::addColumns();
     addRows("run", "x", "scde", "SscdDe", "SscdDe");
     addRows("run twice", "xx", "scdescde", "SscdDeSscdDe", "SscdDeSscdDe");
-    addRows("finished before the run", "fx", "fscde", "fSDe", "fSDe");
+    addRows("finished before the run", "fx", "cfscde", "cfSDe", "cfSDe");
+    addRows("finished twice before the run", "ff", "cff", "cff", "cff");
     addRows("finished after the run", "xf", "scdef", "SscdDef", "SscdDef");
     addRows("deleted right after finish", "xfk", "scdef", "SscdDef", "SscdDef");
 }

@@ -75,13 +75,11 @@ int main(int argc, char *argv[])
     deal->exec();   // returns while the first card moves
 
     // The player clicks through: every animation, started or not, jumps to its
-    // end and the pause ends. A CompositeCommand emits no done() when
-    // finished, and the CallCommand not reached yet is skipped: the game goes
-    // on by itself.
+    // end, the pause ends and the CallCommand not reached yet calls holdCards.
+    // A CompositeCommand emits no done() when finished: the game goes on by itself.
     if (app.arguments().contains(QStringLiteral("-click"))) {
         deal->finish();
         delete deal;
-        holdCards();
         yourTurn();
         return 0;
     }

@@ -14,9 +14,19 @@ CallCommand::~CallCommand() = default;
 void CallCommand::exec()
 {
     Q_EMIT start(this);
+    m_called = true;
     if (m_function)
         m_function();
     Q_EMIT done(this);
+}
+
+void CallCommand::finish()
+{
+    if (m_called)
+        return;
+    m_called = true;
+    if (m_function)
+        m_function();
 }
 
 } // namespace Marrowick

@@ -22,10 +22,12 @@ namespace Marrowick {
  * @endcode
  *
  * Signals: exec() emits start(), calls the function and emits done(), all
- * before it returns; every exec() calls the function once. finish() has
- * nothing to complete and does not call the function: a chain that is
- * finished early skips the calls it has not reached. The function may delete
- * neither the command nor a composite that is running it.
+ * before it returns; every exec() calls the function once. finish() completes
+ * the step without signals: it calls the function if nothing has called it
+ * yet. A chain that a player clicks
+ * through therefore still makes every change to the model, in order, just as
+ * its animations all reach their ends. The function may delete neither the
+ * command nor a composite that is running it.
  *
  * Ownership: the command keeps a copy of the function, and with it whatever
  * the function captured. Threading: the game's thread only.
@@ -42,8 +44,12 @@ public:
     /// Emits start(), calls the function, emits done().
     void exec() override;
 
+    /// Calls the function, without signals, if neither exec() nor finish() has called it yet.
+    void finish() override;
+
 private:
     std::function<void()> m_function;
+    bool m_called = false;
 };
 
 } // namespace Marrowick

@@ -5,7 +5,6 @@ namespace Marrowick::DeckNaming {
 namespace {
 
 constexpr int aceValue = 0;
-constexpr int tenValue = 9;
 constexpr int jackValue = 10;
 constexpr int queenValue = 11;
 constexpr int kingValue = 12;

@@ -300,8 +300,8 @@ PairBoardTable::PairBoardTable(Choice choice)
     m_boardCount = boards.size();
     m_values.assign(size_t(pairIndex(rankCount - 1, rankCount - 1) + 1) * m_boardCount, 0);
     // A key with a counter above 4 belongs to no real hand.
-    const quint64 lowBits = 0x1249249249ull; // bit 0 of every 3-bit counter
-    const auto real = [lowBits](quint64 key) { return ((key >> 2) & (key | (key >> 1)) & lowBits) == 0; };
+    constexpr quint64 lowBits = 0x1249249249ull; // bit 0 of every 3-bit counter
+    const auto real = [](quint64 key) { return ((key >> 2) & (key | (key >> 1)) & lowBits) == 0; };
     for (int high = 0; high < rankCount; ++high) {
         for (int low = 0; low <= high; ++low) {
             const quint64 pairKey = (quint64(1) << (3 * high)) + (quint64(1) << (3 * low));
