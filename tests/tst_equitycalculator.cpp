@@ -124,18 +124,12 @@ void TestEquityCalculator::exactOdds_data()
     QTest::newRow("three split the board") << "hAhK dAdK cAcK"
                                            << "sAsKsQsJsT"
                                            << "" << holdem;
-    QTest::newRow("hold'em river") << "hAsA dKcK"
-                                   << "c2d7hKsKd9"
-                                   << "" << holdem;
     QTest::newRow("one player") << "hAsA"
                                 << "c2d7h9"
                                 << "" << holdem;
     QTest::newRow("Omaha turn, three players") << "sAhAsKhQ dKcKdJcT c5c6d7d8"
                                                << "s2s7h9c9"
                                                << "" << omaha;
-    QTest::newRow("both hole cards") << "hAsA dKcK"
-                                     << "c2d7h9"
-                                     << "" << QList<int> {2, 2, 2};
     QTest::newRow("two of five") << "sAhAsKhQd2 dKcKdJcTh3"
                                  << "s2s7h9c9"
                                  << "" << QList<int> {5, 2, 2};
@@ -214,10 +208,6 @@ void TestEquityCalculator::badInput_data()
         << "hAsA dKcK"
         << ""
         << "" << QList<int> {2, 3, 5} << qint64(0) << "no hand fits the window of 3 to 5 of 2 hole cards";
-    QTest::newRow("empty window") << "hAsA dKcK"
-                                  << ""
-                                  << "" << QList<int> {2, 2, 1} << qint64(0)
-                                  << "no hand fits the window of 2 to 1 of 2 hole cards";
     QTest::newRow("negative trials") << "hAsA dKcK"
                                      << ""
                                      << "" << holdem << qint64(-5) << "a negative number of trials";

@@ -192,13 +192,8 @@ void TestEvalHand::bestHand_data()
             bytes({4, 5, 10, 15, 17}));
 
     // One hand of each worked value.
-    addHand("five-high straight flush", EvalHand::StraightFlush, 0x085432E0, QByteArray(), cards("d5 d4 d3 d2 dA"),
-            cards("dA d2 d3 d4 d5"));
-    addHand("nines full of kings", EvalHand::FullHouse, 0x06999DD0, QByteArray(), cards("h9 d9 c9 cK dK"),
-            cards("c9 d9 h9 cK dK"));
     addHand("pair of nines", EvalHand::Pair, 0x0199ED50, cards("sA hK c5"), cards("d9 c9 sA hK c5"),
             cards("c9 d9 sA hK c5"));
-    addHand("flush", EvalHand::Flush, 0x05CB9420, QByteArray(), cards("cQ cJ c9 c4 c2"), cards("c4 cQ c9 cJ c2"));
 
     // Straights at their edges, the best five of seven, and windows at their extremes.
     addHand("no wrap around the ace", EvalHand::HighCard, 0x00EDC320, cards("sK hQ d3 c2"), cards("sA sK hQ d3 c2"),
@@ -221,8 +216,6 @@ void TestEvalHand::bestHand_data()
             cards("hA sK sQ sJ sT"), cards("dA sK sQ sJ sT hA"));
     addHand("tie: same ranks, later suit", EvalHand::HighCard, 0x00EDCB90, cards("sK sQ sJ d9"),
             cards("sA sK sQ sJ d9"), cards("sA sK sQ sJ"), cards("c9 d9"), 1, 1);
-    addHand("tie: the window keeps the last nine out", EvalHand::FullHouse, 0x06DDD990, QByteArray(),
-            cards("hK dK cK c9 d9"), cards("cK c9 dK d9 hK"), cards("h9"), 0, 0);
     addHand("tie: the window allows one later nine", EvalHand::FullHouse, 0x06DDD990, QByteArray(),
             cards("hK dK cK d9 s9"), cards("c9 d9 cK dK hK"), cards("h9 s9"), 0, 1);
 
@@ -251,19 +244,12 @@ void TestEvalHand::bestHand()
     QFETCH(QByteArray, kickers);
     QFETCH(QByteArray, bestCards);
 
-    const EvalHand evaluator;
-    const Outcome outcome = evaluate(evaluator, free, limited, minLimited, maxLimited);
+    const Outcome outcome = evaluate(EvalHand(), free, limited, minLimited, maxLimited);
     QVERIFY(outcome.found);
     QCOMPARE(int(outcome.type), int(type));
     QCOMPARE(QByteArray::number(outcome.value, 16), QByteArray::number(value, 16));
     QCOMPARE(outcome.kickers, kickers);
     QCOMPARE(outcome.bestCards, bestCards);
-
-    // Without a place for the five cards the rest is written all the same.
-    Outcome without;
-    QVERIFY(evaluator.Evaluate(free, limited, minLimited, maxLimited, without.value, without.type, without.kickers));
-    QCOMPARE(without.value, value);
-    QCOMPARE(without.kickers, kickers);
 }
 
 void TestEvalHand::noHand_data()
@@ -274,8 +260,6 @@ void TestEvalHand::noHand_data()
     const QByteArray hole = bytes({40, 10});
     QTest::newRow("window 3 to 5") << board << hole << 3 << 5;
     QTest::newRow("no cards") << QByteArray() << QByteArray() << 0 << 5;
-    QTest::newRow("four cards") << cards("sA sK") << cards("sQ sJ") << 0 << 5;
-    QTest::newRow("empty second array, one wanted") << board << QByteArray() << 1 << 5;
     QTest::newRow("inverted window") << board << hole << 2 << 1;
     QTest::newRow("too few free cards") << cards("sA sK sQ") << cards("sJ sT s9") << 0 << 1;
 
@@ -291,13 +275,7 @@ void TestEvalHand::noHand()
     QFETCH(int, minLimited);
     QFETCH(int, maxLimited);
 
-    const EvalHand evaluator;
-    verifyUntouched(evaluate(evaluator, free, limited, minLimited, maxLimited));
-
-    // The next call on the same object is not disturbed by the failure.
-    const Outcome next = evaluate(evaluator, cards("c9 d9 sA hK c5"), QByteArray(), 0, 0);
-    QCOMPARE(next.value, 0x0199ED50);
-    QCOMPARE(next.bestCards, cards("d9 c9 sA hK c5"));
+    verifyUntouched(evaluate(EvalHand(), free, limited, minLimited, maxLimited));
 }
 
 void TestEvalHand::everyFiveCardHand()

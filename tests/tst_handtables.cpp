@@ -112,7 +112,6 @@ void TestHandTables::randomDeals_data()
     QTest::newRow("five-card Omaha") << 5 << 2 << 2 << 5000;
     QTest::newRow("both hole cards") << 2 << 2 << 2 << 5000;
     QTest::newRow("at least one of three") << 3 << 1 << 3 << 3000;
-    QTest::newRow("any of four") << 4 << 0 << 4 << 3000;
     QTest::newRow("three of six") << 6 << 3 << 3 << 2000;
 }
 
