@@ -62,7 +62,6 @@ void TestAnimationCommand::endState_data()
     QTest::newRow("running") << "xf" << false << 1 << 1000 << 10.0 << 1;
     QTest::newRow("running, not owning") << "nxf" << false << 1 << 1000 << 10.0 << 1;
     QTest::newRow("paused") << "xpf" << false << 1 << 1000 << 10.0 << 1;
-    QTest::newRow("two loops, not started") << "f" << false << 2 << 1000 << 10.0 << 0;
     QTest::newRow("backward, not started") << "f" << true << 1 << 1000 << 3.0 << 0;
     QTest::newRow("endless, running") << "xf" << false << -1 << 1000 << -1.0 << 1;
     QTest::newRow("endless, not started") << "f" << false << -1 << 1000 << 3.0 << 0;

@@ -81,10 +81,8 @@ void TestCard::encoding_data()
 
     QTest::newRow("default card is invalid") << Card() << -1;
     QTest::newRow("ace of spades") << card(Card::Spades, 0) << 4;
-    QTest::newRow("king of spades") << card(Card::Spades, 12) << 52;
     QTest::newRow("back with a value") << card(Card::Back, 7) << 0;
     QTest::newRow("joker, four") << card(Card::Joker, 3) << 12;
-    QTest::newRow("invalid spade") << card(Card::Spades, -1) << -1;
     QTest::newRow("value beyond king") << card(Card::Clubs, 13) << 53;
     QTest::newRow("wraps to 8 bits") << card(Card::Spades, 40) << 164 - 256;
     QTest::newRow("huge suit wraps") << card(0x7fffffff, 127) << 762 % 256 - 256;
@@ -106,7 +104,6 @@ void TestCard::decoding_data()
 
     QTest::newRow("0 is a valid back") << 0 << card(Card::Back, 0);
     QTest::newRow("53 beyond the king") << 53 << card(Card::Clubs, 13);
-    QTest::newRow("127") << 127 << card(Card::Hearts, 31);
     QTest::newRow("-1 truncates to a back") << -1 << card(Card::Back, 0);
     QTest::newRow("-2") << -2 << card(-1, 0);
     QTest::newRow("-5 decodes invalid") << -5 << card(Card::Back, -1);
@@ -257,7 +254,6 @@ void TestCard::elementIdsOfOtherCards_data()
     QTest::newRow("joker") << card(Card::Joker, 12) << latin1("Joker");
     QTest::newRow("invalid spade") << card(Card::Spades, -1) << QString();
     QTest::newRow("beyond the king") << card(Card::Clubs, 13) << QString();
-    QTest::newRow("negative value") << card(Card::Clubs, -5) << QString();
     QTest::newRow("unknown suit, ace") << card(9, 0) << latin1("Ace_");
     QTest::newRow("unknown suit, ten") << card(-3, 9) << latin1("_x31_0_");
 }

@@ -81,7 +81,6 @@ void TestCardDeck::pixmapSize_data()
     QTest::addColumn<qreal>("ratio");
     QTest::addColumn<QSize>("pixels"); // 0 × 0: a null pixmap
 
-    QTest::newRow("ratio 1") << aceOfSpades << QSize(50, 70) << 1.0 << QSize(50, 70);
     QTest::newRow("ratio 2") << aceOfSpades << QSize(50, 70) << 2.0 << QSize(100, 140);
     QTest::newRow("ratio 1.25, rounded") << back << QSize(33, 47) << 1.25 << QSize(41, 59);
     QTest::newRow("empty size") << aceOfSpades << QSize(0, 70) << 1.0 << QSize(0, 0);
@@ -170,7 +169,6 @@ void TestCardDeck::freeDeckNaming_data()
     QTest::addColumn<QString>("element");
     QTest::addColumn<bool>("present");
 
-    QTest::newRow("ace of spades") << aceOfSpades << "1_spade" << true;
     QTest::newRow("queen of hearts") << queenOfHearts << "queen_heart" << true;
     QTest::newRow("red joker") << Card(Card::Joker, 1) << "red_joker" << true;
     QTest::newRow("black joker") << Card(Card::Joker, 0) << "black_joker" << false;

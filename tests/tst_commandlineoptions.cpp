@@ -196,8 +196,6 @@ void TestCommandLineOptions::grammar_data()
         << true << Args {"-verbose", "-5", "x"} << "verbose=bool:true" << Rest {"x"} << true;
     QTest::newRow("end of options") << true << Args {"-width", "5", "--", "-h", "--", "x"} << "width=int:5"
                                     << Rest {"-h", "--", "x"} << false;
-    QTest::newRow("switch before the end of options")
-        << true << Args {"-verbose", "--", "-h"} << "verbose=bool:true" << Rest {"-h"} << false;
     QTest::newRow("non-ASCII") << true << Args {"-name", queen.toLocal8Bit(), queen.toLocal8Bit()}
                                << "name=QString:" + queen << Rest {queen} << false;
 
@@ -209,8 +207,6 @@ void TestCommandLineOptions::grammar_data()
     QTest::newRow("-h") << true << Args {"-h", "x"} << none << Rest {"x"} << true;
     QTest::newRow("-help hides the help option") << true << Args {"-help"} << none << Rest() << true;
     QTest::newRow("--help is undeclared") << true << Args {"--help"} << none << Rest() << true;
-    QTest::newRow("lone dash") << true << Args {"-", "x"} << none << Rest {"x"} << true;
-    QTest::newRow("two dashes") << true << Args {"--width", "5"} << none << Rest {"5"} << true;
     QTest::newRow("name and value joined") << true << Args {"-width=5"} << none << Rest() << true;
 
     // Values convert as Qt 5 converts them, under every Qt, and no type is a reason for a message.
@@ -281,9 +277,7 @@ void TestCommandLineOptions::storeValue_data()
     QTest::newRow("converted in place") << "width" << twelve << QVariant(12) << "width=int:12";
     QTest::newRow("failed conversion is stored")
         << "width" << QVariant("wide") << QVariant(0) << "width=int:0";
-    QTest::newRow("undeclared name") << "volume" << twelve << twelve << QString();
     QTest::newRow("option without value") << "reset" << twelve << twelve << QString();
-    QTest::newRow("inconvertible") << "geometry" << twelve << twelve << QString();
     QTest::newRow("type no Qt knows") << "odd" << twelve << twelve << QString();
     // As Qt 5 converts, under every Qt.
     QTest::newRow("halves round up") << "width" << QVariant(-1.5) << QVariant(-1) << "width=int:-1";

@@ -32,8 +32,6 @@ void TestCompositeCommand::run_data()
            "start s, exec a, done a, exec b, /done a, /exec s, done b, done s, /done b");
     addRun("done twice inside exec advances once", "s[a*2 b]",
            "start s, exec a, done a, exec b, done b, done s, /done b, /done a, done a, /done a, /exec s");
-    addRun("deferred done twice advances once", "s[a~*2 b~]",
-           "start s, exec a, /exec s, done a, exec b, /done a, done a, /done a, done b, done s, /done b");
     addRun("last child done twice ends the run once", "s[a b~*2]",
            "start s, exec a, done a, exec b, /done a, /exec s, done b, done s, /done b, done b, /done b");
     addRun("nested three levels", "s[a p(b t[c d] e) f]",
@@ -78,8 +76,6 @@ void TestCompositeCommand::hostDeletes_data()
     addHostDeleteColumns();
     addHostDelete("running child, not owning", "s[a b? c]", false, "b",
                   "destroyed b, exec c, done c, done s, /done c, finish a, finish c");
-    addHostDelete("running child, owning", "s[a b? c]", true, "b",
-                  "destroyed b, exec c, done c, done s, /done c, finish a, destroyed a, finish c, destroyed c");
     addHostDelete("running last child", "s[a b?]", false, "b", "destroyed b, done s, finish a");
     addHostDelete("completed child", "s[a b?]", false, "a", "destroyed a, finish b");
     addHostDelete("child not started yet", "s[a? b c]", true, "c",

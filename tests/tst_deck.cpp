@@ -43,8 +43,6 @@ void TestDeck::shuffle_data()
 
     QTest::newRow("seed 0") << 1 << 0 << 0u << 52 << QStringLiteral("d6 d4 cA dK c4 cQ dQ c8 sK hQ")
                             << QStringLiteral("s8 s7 sA h9 hJ c7 s3 dJ c9 d3");
-    QTest::newRow("seed 6") << 1 << 0 << 6u << 52 << QStringLiteral("dT cJ c3 d5 c2 d4 s6 sA s8 cT")
-                            << QStringLiteral("c8 h4 c6 d7 sT sK dQ sJ c9 dA");
     QTest::newRow("highest seed") << 1 << 0 << 4294967295u << 52 << QStringLiteral("h3 c2 h9 c6 cJ s3 h8 d3 h5 s2")
                                   << QStringLiteral("d8 h7 sJ s8 s5 d9 cQ c7 s4 cK");
     QTest::newRow("two packs, two jokers each")

@@ -115,7 +115,6 @@ void TestLocalResources::searchOrder_data()
     QTest::newRow("earliest path wins") << "card.png" << both << none << "first/card.png";
     QTest::newRow("falls through to a later path") << "only.png" << both << none << "second/only.png";
     QTest::newRow("added path hides older ones") << "card.png" << second << first << "first/card.png";
-    QTest::newRow("added path without the file") << "only.png" << second << first << "second/only.png";
     QTest::newRow("no separator inserted") << "card.png" << QStringList {"img"} << none << "imgcard.png";
     QTest::newRow("empty path tries the name as is")
         << "card.png" << QStringList {"missing/", ""} << none << "card.png";

@@ -30,8 +30,6 @@ void TestParallelCommand::run_data()
            "start p, exec a, exec b, done b, /done b, exec c, /exec p, done a, /done a, done c, done p, /done c");
     addRun("done twice counts twice", "p(a*2 b?)",
            "start p, exec a, done a, /done a, done a, done p, /done a, exec b, /exec p");
-    addRun("deferred done twice counts twice", "p(a~*2 b?)",
-           "start p, exec a, exec b, /exec p, done a, /done a, done a, done p, /done a");
     addRun("no second done below zero", "p(a*2 b)",
            "start p, exec a, done a, /done a, done a, done p, /done a, exec b, done b, /done b, /exec p");
     addRun("nested three levels", "p(a s[b q(c d) e] f)",
