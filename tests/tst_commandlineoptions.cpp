@@ -196,6 +196,8 @@ void TestCommandLineOptions::grammar_data()
         << true << Args {"-verbose", "-5", "x"} << "verbose=bool:true" << Rest {"x"} << true;
     QTest::newRow("end of options") << true << Args {"-width", "5", "--", "-h", "--", "x"} << "width=int:5"
                                     << Rest {"-h", "--", "x"} << false;
+    QTest::newRow("switch before the end of options")
+        << true << Args {"-verbose", "--", "-h"} << "verbose=bool:true" << Rest {"-h"} << false;
     QTest::newRow("non-ASCII") << true << Args {"-name", queen.toLocal8Bit(), queen.toLocal8Bit()}
                                << "name=QString:" + queen << Rest {queen} << false;
 
