@@ -68,7 +68,6 @@ void TestShowdownProgram::seedChangesTheDeal()
     const ProgramRun eight = showdown({latin1("-seed"), latin1("8")});
     QCOMPARE(seven.exitCode, 0);
     QCOMPARE(eight.exitCode, 0);
-    QCOMPARE(showdown({latin1("-seed"), latin1("7")}).out, seven.out);
     QVERIFY(seven.out.section(QLatin1Char('\n'), 1) != eight.out.section(QLatin1Char('\n'), 1));
 }
 
