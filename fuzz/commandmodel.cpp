@@ -1,9 +1,9 @@
 #include "commandmodel.h"
 
-int CommandModel::make(const CommandSpec &spec)
+int CommandModel::make(const CommandPlan &plan)
 {
     Node created;
-    created.spec = spec;
+    created.plan = plan;
     created.name = QLatin1Char('n') + QString::number(m_nodes.size());
     m_nodes.push_back(created);
     return int(m_nodes.size()) - 1;
@@ -23,20 +23,20 @@ void CommandModel::note(const char *what, int command)
 void CommandModel::exec(int command)
 {
     Node &self = node(command);
-    switch (self.spec.kind) {
-    case CommandSpec::Leaf:
+    switch (self.plan.kind) {
+    case CommandPlan::Leaf:
         note("exec", command);
         self.executed = true;
-        if (self.spec.completesInExec)
+        if (self.plan.completesInExec)
             emitLeafDone(command);
         return;
-    case CommandSpec::Sequential:
+    case CommandPlan::Sequential:
         self.nextIndex = 0;
         self.waiting = false;
         note("start", command);
         step(command);
         return;
-    case CommandSpec::Parallel: {
+    case CommandPlan::Parallel: {
         self.pending = self.children.size();
         self.awaited = self.children;
         note("start", command);
@@ -83,7 +83,7 @@ void CommandModel::emitDone(int command)
     if (receiver < 0)
         return;
     Node &composite = node(receiver);
-    if (composite.spec.kind == CommandSpec::Sequential) {
+    if (composite.plan.kind == CommandPlan::Sequential) {
         step(receiver);
         return;
     }
@@ -96,7 +96,7 @@ void CommandModel::emitDone(int command)
 
 void CommandModel::emitLeafDone(int leaf)
 {
-    for (int emission = 0; emission < node(leaf).spec.emissions; ++emission) {
+    for (int emission = 0; emission < node(leaf).plan.emissions; ++emission) {
         emitDone(leaf);
         note("/done", leaf);
     }
@@ -105,13 +105,13 @@ void CommandModel::emitLeafDone(int leaf)
 void CommandModel::finish(int command)
 {
     Node &self = node(command);
-    if (self.spec.kind == CommandSpec::Leaf) {
+    if (self.plan.kind == CommandPlan::Leaf) {
         note("finish", command);
-        if (self.spec.completesInFinish)
+        if (self.plan.completesInFinish)
             emitLeafDone(command);
         return;
     }
-    const bool sequential = self.spec.kind == CommandSpec::Sequential;
+    const bool sequential = self.plan.kind == CommandPlan::Sequential;
     if (sequential)
         self.waiting = false;
     while (!node(command).children.isEmpty()) {
@@ -119,10 +119,10 @@ void CommandModel::finish(int command)
         // The sequential composite disconnects a child before finishing it; the parallel one keeps counting it.
         if (sequential && node(child).connectedTo == command)
             node(child).connectedTo = -1;
-        if (sequential && !node(command).spec.owning && !node(command).children.contains(child))
+        if (sequential && !node(command).plan.owning && !node(command).children.contains(child))
             node(child).watchedBy = -1;
         finish(child);
-        if (node(command).spec.owning && alive(child))
+        if (node(command).plan.owning && alive(child))
             deleteChild(command, child);
     }
 }
@@ -139,7 +139,7 @@ void CommandModel::destroy(int command)
 {
     node(command).waiting = false;
     node(command).awaited.clear();
-    if (node(command).spec.owning) {
+    if (node(command).plan.owning) {
         while (!node(command).children.isEmpty())
             deleteChild(command, node(command).children.constFirst());
     }
@@ -159,7 +159,7 @@ void CommandModel::destroy(int command)
 void CommandModel::forget(int composite, int child)
 {
     Node &self = node(composite);
-    if (self.spec.kind == CommandSpec::Parallel) {
+    if (self.plan.kind == CommandPlan::Parallel) {
         self.children.removeAll(child);
         const int awaited = self.awaited.removeAll(child);
         if (awaited == 0 || self.pending <= 0)

@@ -8,7 +8,7 @@
 #include <vector>
 
 // What a tree of commands is made of, described as data.
-struct CommandSpec
+struct CommandPlan
 {
     enum Kind { Leaf, Sequential, Parallel };
     Kind kind = Leaf;
@@ -33,10 +33,10 @@ public:
     QStringList log;
 
     // A new command; composites get their children with add().
-    int make(const CommandSpec &spec);
+    int make(const CommandPlan &plan);
     void add(int composite, int child);
     bool alive(int command) const { return m_nodes[size_t(command)].alive; }
-    bool isLeaf(int command) const { return m_nodes[size_t(command)].spec.kind == CommandSpec::Leaf; }
+    bool isLeaf(int command) const { return m_nodes[size_t(command)].plan.kind == CommandPlan::Leaf; }
     bool executed(int command) const { return m_nodes[size_t(command)].executed; }
 
     // The calls a game makes.
@@ -48,7 +48,7 @@ public:
 private:
     struct Node
     {
-        CommandSpec spec;
+        CommandPlan plan;
         QString name;
         bool alive = true;
         bool executed = false;

@@ -22,25 +22,25 @@ namespace {
 class FuzzLeaf : public Command
 {
 public:
-    FuzzLeaf(const CommandSpec &spec, QStringList *log)
-        : m_spec(spec)
+    FuzzLeaf(const CommandPlan &plan, QStringList *log)
+        : m_plan(plan)
         , m_log(log)
     { }
     void exec() override
     {
         note("exec ");
-        if (m_spec.completesInExec)
+        if (m_plan.completesInExec)
             complete();
     }
     void finish() override
     {
         note("finish ");
-        if (m_spec.completesInFinish)
+        if (m_plan.completesInFinish)
             complete();
     }
     void complete()
     {
-        for (int emission = 0; emission < m_spec.emissions; ++emission) {
+        for (int emission = 0; emission < m_plan.emissions; ++emission) {
             Q_EMIT done(this);
             note("/done ");
         }
@@ -49,7 +49,7 @@ public:
 private:
     void note(const char *what) { m_log->append(QLatin1String(what) + objectName()); }
 
-    CommandSpec m_spec;
+    CommandPlan m_plan;
     QStringList *m_log;
 };
 
@@ -68,26 +68,26 @@ public:
             delete commands.at(i).data();
     }
 
-    int make(const CommandSpec &spec, const QList<int> &children, bool listConstructor)
+    int make(const CommandPlan &plan, const QList<int> &children, bool listConstructor)
     {
-        const int index = model.make(spec);
+        const int index = model.make(plan);
         QList<Command *> childCommands;
         for (int child : children) {
             model.add(index, child);
             childCommands.append(commands.at(child));
         }
         Command *command = nullptr;
-        switch (spec.kind) {
-        case CommandSpec::Leaf:
-            command = new FuzzLeaf(spec, &log);
+        switch (plan.kind) {
+        case CommandPlan::Leaf:
+            command = new FuzzLeaf(plan, &log);
             break;
-        case CommandSpec::Sequential:
-            command = listConstructor ? new Marrowick::CompositeCommand(childCommands, spec.owning, nullptr)
-                                      : new Marrowick::CompositeCommand(spec.owning, nullptr);
+        case CommandPlan::Sequential:
+            command = listConstructor ? new Marrowick::CompositeCommand(childCommands, plan.owning, nullptr)
+                                      : new Marrowick::CompositeCommand(plan.owning, nullptr);
             break;
-        case CommandSpec::Parallel:
-            command = listConstructor ? new Marrowick::ParallelCommand(childCommands, spec.owning, nullptr)
-                                      : new Marrowick::ParallelCommand(spec.owning, nullptr);
+        case CommandPlan::Parallel:
+            command = listConstructor ? new Marrowick::ParallelCommand(childCommands, plan.owning, nullptr)
+                                      : new Marrowick::ParallelCommand(plan.owning, nullptr);
             break;
         }
         const QString name = QLatin1Char('n') + QString::number(index);
@@ -116,20 +116,20 @@ public:
     int build(FuzzInput &input, int depth, int &room)
     {
         --room;
-        CommandSpec spec;
+        CommandPlan plan;
         const uint8_t shape = input.byte();
         if (depth < 4 && room > 0 && shape % 4 >= 2) {
-            spec.kind = shape % 4 == 2 ? CommandSpec::Sequential : CommandSpec::Parallel;
-            spec.owning = shape & 4;
+            plan.kind = shape % 4 == 2 ? CommandPlan::Sequential : CommandPlan::Parallel;
+            plan.owning = shape & 4;
             QList<int> children;
             for (int count = (shape >> 3) % 4; count > 0 && room > 0; --count)
                 children.append(build(input, depth + 1, room));
-            return make(spec, children, shape & 32);
+            return make(plan, children, shape & 32);
         }
-        spec.completesInExec = shape & 4;
-        spec.emissions = shape & 8 ? 2 : 1;
-        spec.completesInFinish = shape & 16;
-        return make(spec, {}, false);
+        plan.completesInExec = shape & 4;
+        plan.emissions = shape & 8 ? 2 : 1;
+        plan.completesInFinish = shape & 16;
+        return make(plan, {}, false);
     }
 };
 
@@ -182,9 +182,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             delete command;
             trees.model.destroy(target);
         } else if (operation == 4 && !trees.model.isLeaf(target)) {
-            CommandSpec spec;
-            spec.completesInExec = input.flag();
-            const int leaf = trees.make(spec, {}, false);
+            CommandPlan plan;
+            plan.completesInExec = input.flag();
+            const int leaf = trees.make(plan, {}, false);
             trees.model.add(target, leaf);
             Trees::addTo(command, trees.commands.at(leaf));
         }
