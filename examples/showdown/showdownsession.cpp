@@ -11,7 +11,7 @@ ShowdownSession::ShowdownSession(const ShowdownSetup &setup, QObject *parent)
     , m_setup(setup)
     , m_deal(setup.game, setup.players, setup.fixed)
     , m_statistics(setup.players)
-    , m_progress(setup.deals)
+    , m_progress(QStringLiteral("Dealing"))
     , m_out(stdout)
 {
     m_deal.setSeed(setup.seed);
@@ -64,7 +64,7 @@ void ShowdownSession::dealDone(Command *chain)
         printOdds(m_out, m_odds);
     } else {
         m_statistics.add(m_result);
-        m_progress.update(m_dealsPlayed);
+        m_progress.update(m_dealsPlayed, m_setup.deals);
     }
 
     if (m_dealsPlayed < m_setup.deals) {

@@ -3,6 +3,7 @@
 // of commands in which every card flies into place. Run with -h for the options.
 
 #include "dealreport.h"
+#include "programexit.h"
 #include "tabledeck.h"
 #include "tablesetup.h"
 #include "tablewindow.h"
@@ -11,20 +12,7 @@
 #include <QtCore/QTimer>
 #include <QtWidgets/QApplication>
 
-#include <cstdio>
-
 namespace {
-
-void say(const QString &message)
-{
-    std::fprintf(stderr, "marrowick-table: %s\n", qPrintable(message));
-}
-
-int fail(const QString &message, int exitCode)
-{
-    say(message);
-    return exitCode;
-}
 
 // Once the deal is over: prints it, saves the window into @p file and ends the program.
 void saveScreenshotAfterDeal(TableWindow &window, const QString &file)
@@ -34,8 +22,7 @@ void saveScreenshotAfterDeal(TableWindow &window, const QString &file)
         printDeal(out, window.lastDeal(), window.lastResult());
         out.flush();
         if (!window.grab().save(file, "PNG")) {
-            fail(QStringLiteral("cannot write the screenshot ") + file, 1);
-            QCoreApplication::exit(1);
+            QCoreApplication::exit(reportProblem(QStringLiteral("cannot write the screenshot ") + file, ExitFailure));
             return;
         }
         QCoreApplication::quit();
@@ -52,23 +39,16 @@ int main(int argc, char *argv[])
 
     TableSetup setup;
     QString error;
-    switch (readTableSetup(argc, argv, &setup, &error)) {
-    case SetupOutcome::HelpRequested:
-        return 0;
-    case SetupOutcome::BadOption:
-        return fail(QStringLiteral("unknown option or missing value; the options are listed above"), 2);
-    case SetupOutcome::BadValue:
-        return fail(error, 2);
-    case SetupOutcome::Run:
-        break;
-    }
+    int exitCode = ExitSuccess;
+    if (setupEndsProgram(readTableSetup(argc, argv, &setup, &error), error, &exitCode))
+        return exitCode;
 
     QString warning;
     const std::unique_ptr<Marrowick::CardDeck> deck = openTableDeck(setup, &error, &warning);
     if (!deck)
-        return fail(error, 1);
+        return reportProblem(error, ExitFailure);
     if (!warning.isEmpty())
-        say(warning);
+        printProblem(warning);
 
     TableWindow window(deck.get(), setup.players, setup.seed);
     window.resize(1000, 700);
