@@ -13,17 +13,6 @@ set(MARROWICK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/${MARROWICK_PACKAGE_NAME})
 set_target_properties(marrowick PROPERTIES MARROWICK_QT_MAJOR_VERSION ${MARROWICK_QT_MAJOR})
 set_property(TARGET marrowick APPEND PROPERTY EXPORT_PROPERTIES MARROWICK_QT_MAJOR_VERSION)
 
-install(TARGETS marrowick EXPORT MarrowickTargets
-        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
-                COMPONENT Runtime NAMELINK_COMPONENT Devel
-        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Devel
-        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
-
-install(EXPORT MarrowickTargets
-        NAMESPACE Marrowick::
-        DESTINATION ${MARROWICK_CMAKE_DIR}
-        COMPONENT Devel)
-
 configure_package_config_file(
     ${PROJECT_SOURCE_DIR}/cmake/MarrowickConfig.cmake.in
     ${PROJECT_BINARY_DIR}/${MARROWICK_PACKAGE_NAME}Config.cmake
@@ -61,8 +50,24 @@ foreach(dir LIBDIR INCLUDEDIR DATADIR)
         set(MARROWICK_PC_${dir} "\${prefix}/${install_dir}")
     endif()
 endforeach()
-configure_file(${PROJECT_SOURCE_DIR}/cmake/marrowick.pc.in
-               ${PROJECT_BINARY_DIR}/${MARROWICK_LIBRARY_NAME}.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/${MARROWICK_LIBRARY_NAME}.pc
-        DESTINATION ${MARROWICK_PC_DIR}
-        COMPONENT Devel)
+
+# Installs the library @p target with its targets file @p export_name (beside
+# the package file, read for the component that needs it) and the pkg-config
+# file @p pc_name.pc made from cmake/@p pc_template.
+function(marrowick_install_library target export_name pc_template pc_name)
+    install(TARGETS ${target} EXPORT ${export_name}
+            LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+                    COMPONENT Runtime NAMELINK_COMPONENT Devel
+            ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT Devel
+            RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Runtime)
+    install(EXPORT ${export_name}
+            NAMESPACE Marrowick::
+            DESTINATION ${MARROWICK_CMAKE_DIR}
+            COMPONENT Devel)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/${pc_template} ${PROJECT_BINARY_DIR}/${pc_name}.pc @ONLY)
+    install(FILES ${PROJECT_BINARY_DIR}/${pc_name}.pc
+            DESTINATION ${MARROWICK_PC_DIR}
+            COMPONENT Devel)
+endfunction()
+
+marrowick_install_library(marrowick MarrowickTargets marrowick.pc.in ${MARROWICK_LIBRARY_NAME})
