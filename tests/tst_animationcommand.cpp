@@ -61,10 +61,8 @@ void TestAnimationCommand::endState_data()
     QTest::newRow("not started") << "f" << false << 1 << 1000 << 10.0 << 0;
     QTest::newRow("running") << "xf" << false << 1 << 1000 << 10.0 << 1;
     QTest::newRow("running, not owning") << "nxf" << false << 1 << 1000 << 10.0 << 1;
-    QTest::newRow("paused") << "xpf" << false << 1 << 1000 << 10.0 << 1;
     QTest::newRow("backward, not started") << "f" << true << 1 << 1000 << 3.0 << 0;
     QTest::newRow("endless, running") << "xf" << false << -1 << 1000 << -1.0 << 1;
-    QTest::newRow("endless, not started") << "f" << false << -1 << 1000 << 3.0 << 0;
     QTest::newRow("no duration") << "x" << false << 1 << 0 << 10.0 << 1;
     // Done waits for a paused animation as long as it is paused.
     QTest::newRow("paused, then resumed") << "xpwrw" << false << 1 << 10 << 10.0 << 1;

@@ -24,14 +24,13 @@ private Q_SLOTS:
 
 void TestCallCommand::contract_data()
 {
-    using CommandContract::addRows;
+    using CommandContract::addRow;
     CommandContract::addColumns();
-    addRows("run", "x", "scde", "SscdDe", "SscdDe");
-    addRows("run twice", "xx", "scdescde", "SscdDeSscdDe", "SscdDeSscdDe");
-    addRows("finished before the run", "fx", "cfscde", "cfSDe", "cfSDe");
-    addRows("finished twice before the run", "ff", "cff", "cff", "cff");
-    addRows("finished after the run", "xf", "scdef", "SscdDef", "SscdDef");
-    addRows("deleted right after finish", "xfk", "scdef", "SscdDef", "SscdDef");
+    addRow("run", "x", "scde");
+    addRow("run twice", "xx", "scdescde");
+    addRow("finished before the run", "fx", "cfscde");
+    addRow("finished twice before the run", "ff", "cff");
+    addRow("finished after the run", "xf", "scdef");
 }
 
 void TestCallCommand::emptyFunction()
