@@ -4,7 +4,7 @@ int CommandModel::make(const CommandPlan &plan)
 {
     Node created;
     created.plan = plan;
-    created.name = QLatin1Char('n') + QString::number(m_nodes.size());
+    created.name = QString(int(m_nodes.size()) / 26 + 1, QLatin1Char(char('a' + m_nodes.size() % 26)));
     m_nodes.push_back(created);
     return int(m_nodes.size()) - 1;
 }

@@ -25,8 +25,8 @@ struct CommandPlan
 //   "start n", "done n"   n emitted start() or done()
 //   "/done n"             a leaf's done() emission has returned
 //   "destroyed n"         n was deleted
-// Commands are numbered in the order they were made; a composite's children
-// are made before it.
+// Commands are numbered in the order they were made, a composite's children
+// before it, and named a to z, then aa, bb and so on.
 class CommandModel
 {
 public:
@@ -35,6 +35,8 @@ public:
     // A new command; composites get their children with add().
     int make(const CommandPlan &plan);
     void add(int composite, int child);
+    int count() const { return int(m_nodes.size()); }
+    QString name(int command) const { return m_nodes[size_t(command)].name; }
     bool alive(int command) const { return m_nodes[size_t(command)].alive; }
     bool isLeaf(int command) const { return m_nodes[size_t(command)].plan.kind == CommandPlan::Leaf; }
     bool executed(int command) const { return m_nodes[size_t(command)].executed; }

@@ -68,12 +68,10 @@ private:
 class RecordingCommand : public Command
 {
 public:
-    RecordingCommand(const QString &name, const QString &how, Recorder *recorder)
+    RecordingCommand(const QString &how, Recorder *recorder)
         : m_recorder(recorder)
         , m_how(how)
     {
-        setObjectName(name);
-        recorder->watch(this, name);
         m_timer.setSingleShot(true);
         connect(&m_timer, &QTimer::timeout, this, &RecordingCommand::complete);
     }
@@ -112,35 +110,45 @@ private:
 // completes: nothing for inside exec(), "~" from the event loop (a zero-delay
 // timer, so deferred leaves complete in the order they started), "?" only when
 // the test completes it; then optionally "*2" to emit done() twice per
-// completion and "!" to emit done() inside finish() as well. "s[...]" is a
-// CompositeCommand and "p(...)" a ParallelCommand; nested ones own their
-// children, and the outermost one, the command under test, owns them only with
-// @p owning set. "s[a~ p(b c?!)]" runs a, completing later, and then p, which
-// runs b and c at once.
+// completion and "!" to emit done() inside finish() as well. A leaf named
+// again is the same leaf. "s[...]" is a CompositeCommand and "p(...)" a
+// ParallelCommand, owning their children unless a "-" precedes the bracket.
+// The outermost command is the command under test. "s[a~ p-(b c?!)]" runs a,
+// completing later, and then p, which runs b and c at once.
 class Plan : public Recorder
 {
 public:
-    explicit Plan(const QString &text, bool owning = true)
+    explicit Plan(const QString &text)
     {
         int position = 0;
-        top.reset(parse(text, position, owning));
+        top.reset(parse(text, position));
     }
     void exec()
     {
         top->exec();
         note("/exec", top->objectName());
     }
-    // Appends the leaf written in @p text to the command under test, after a
-    // null pointer, which must be ignored.
-    void append(const QString &text)
+    // Appends the leaf written in @p text to the composite named @p to, by
+    // default the command under test, after a null pointer, which must be ignored.
+    void append(const QString &text, const QString &to = QString())
     {
         int position = 0;
-        for (Command *command : QList<Command *> {nullptr, parse(text, position, true)}) {
-            if (auto composite = qobject_cast<Marrowick::CompositeCommand *>(top.get()))
-                composite->addCommand(command);
+        Command *composite = to.isNull() ? top.get() : command(to);
+        for (Command *child : QList<Command *> {nullptr, parse(text, position)}) {
+            if (auto sequential = qobject_cast<Marrowick::CompositeCommand *>(composite))
+                sequential->addCommand(child);
             else
-                static_cast<Marrowick::ParallelCommand *>(top.get())->addCommand(command);
+                static_cast<Marrowick::ParallelCommand *>(composite)->addCommand(child);
         }
+    }
+    // Deletes the command named @p name, if it lives, as the game would.
+    void destroy(const QString &name)
+    {
+        Command *doomed = command(name);
+        if (doomed == top.get())
+            top.reset();
+        else
+            delete doomed;
     }
     // Completes every leaf still alive, in plan order.
     void completeLeaves()
@@ -162,39 +170,41 @@ public:
         return true;
     }
 
-    QObject host; // the game: parent of the children that a composite not owning them leaves
+    QObject host; // the game: parent of every command, deletes what no composite has
     std::unique_ptr<Command> top;
 
 private:
-    Command *parse(const QString &text, int &position, bool owning)
+    Command *parse(const QString &text, int &position)
     {
         // \G anchors the match at the position, under Qt 5 and Qt 6 alike.
-        static const QRegularExpression word(QStringLiteral("\\G *([a-z]+)(?:([\\[(])|([~?]?(?:\\*2)?!?))"));
+        static const QRegularExpression word(
+            QStringLiteral("\\G *([a-z]+)(?:(-?)([\\[(])|([~?]?(?:\\*2)?!?))"));
         const QRegularExpressionMatch match = word.match(text, position);
         if (!match.hasMatch())
             qFatal("Plan: cannot read \"%s\" at %d", qPrintable(text), position);
         position = match.capturedEnd();
         const QString name = match.captured(1);
-        if (match.captured(2).isEmpty()) {
-            m_leaves.append(new RecordingCommand(name, match.captured(3), this));
-            m_named.insert(name, m_leaves.constLast().data());
-            return m_leaves.constLast();
+        Command *command = m_named.value(name);
+        if (command)
+            return command;
+        if (match.captured(3).isEmpty()) {
+            m_leaves.append(new RecordingCommand(match.captured(4), this));
+            command = m_leaves.constLast();
+        } else {
+            QList<Command *> children;
+            while (position < text.size() && !QStringLiteral("])").contains(text.at(position)))
+                children.append(parse(text, position));
+            ++position;
+            const bool owning = match.captured(2).isEmpty();
+            command = match.captured(3) == QLatin1String("[")
+                ? static_cast<Command *>(new Marrowick::CompositeCommand(children, owning, nullptr))
+                : new Marrowick::ParallelCommand(children, owning, nullptr);
         }
-        QList<Command *> children;
-        while (position < text.size() && !QStringLiteral("])").contains(text.at(position)))
-            children.append(parse(text, position, true));
-        ++position;
-        for (Command *child : qAsConst(children)) {
-            if (!owning)
-                child->setParent(&host);
-        }
-        Command *composite = match.captured(2) == QLatin1String("[")
-            ? static_cast<Command *>(new Marrowick::CompositeCommand(children, owning, nullptr))
-            : new Marrowick::ParallelCommand(children, owning, nullptr);
-        composite->setObjectName(name);
-        watch(composite, name);
-        m_named.insert(name, composite);
-        return composite;
+        command->setParent(&host);
+        command->setObjectName(name);
+        watch(command, name);
+        m_named.insert(name, command);
+        return command;
     }
 
     QList<QPointer<RecordingCommand>> m_leaves;
@@ -241,7 +251,6 @@ inline void checkRuns()
 inline void addInterruptColumns()
 {
     QTest::addColumn<QString>("plan");
-    QTest::addColumn<bool>("owning");
     QTest::addColumn<QString>("victim");
     QTest::addColumn<Log>("expected");
 }
@@ -251,26 +260,21 @@ inline void addInterruptColumns()
 // under test if it still lives; then every leaf still alive completes, and a
 // living command under test, which must be empty now, is run once more. All
 // of that logs @p expected.
-inline void addInterrupt(const char *name, const char *plan, bool owning, const char *victim, const char *expected)
+inline void addInterrupt(const char *name, const char *plan, const char *victim, const char *expected)
 {
-    QTest::newRow(name) << QString::fromLatin1(plan) << owning << QString::fromLatin1(victim) << trace(expected);
+    QTest::newRow(name) << QString::fromLatin1(plan) << QString::fromLatin1(victim) << trace(expected);
 }
 
 inline void checkInterrupt()
 {
     QFETCH(QString, plan);
-    QFETCH(bool, owning);
     QFETCH(QString, victim);
     QFETCH(Log, expected);
 
-    Plan commands(plan, owning);
+    Plan commands(plan);
     commands.exec();
     commands.log.clear();
-    Command *doomed = commands.command(victim);
-    if (doomed == commands.top.get())
-        commands.top.reset();
-    else
-        delete doomed;
+    commands.destroy(victim);
     if (commands.top)
         commands.top->finish();
     commands.completeLeaves();
@@ -279,27 +283,29 @@ inline void checkInterrupt()
     QCOMPARE(commands.log, expected);
 }
 
-// A child added a second time joins an owning composite's list once, with a
-// warning, and is run and deleted once; without the owning flag it is
-// appended again and runs twice.
-template<typename Composite> void checkAddedTwice()
+inline void addAddedTwiceColumns()
 {
-    QFETCH(bool, owning);
-    Recorder recorder;
-    auto child = new RecordingCommand(QStringLiteral("a"), QString(), &recorder);
-    {
-        Composite composite(owning, nullptr);
-        composite.addCommand(child);
-        if (owning)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("child already; ignored$")));
-        composite.addCommand(child);
-        QCOMPARE(composite.commands().size(), owning ? 1 : 2);
-        composite.exec();
-    }
-    if (!owning)
-        delete child;
-    QCOMPARE(recorder.log.count(QStringLiteral("exec a")), owning ? 1 : 2);
-    QCOMPARE(recorder.log.count(QStringLiteral("destroyed a")), 1);
+    QTest::addColumn<QString>("plan");
+    QTest::addColumn<int>("runs");
+}
+
+// The leaf a of @p plan, added again, joins an owning composite's list once,
+// with a warning, and is run and deleted once; without the owning flag it is
+// appended again and runs twice.
+inline void checkAddedTwice()
+{
+    QFETCH(QString, plan);
+    QFETCH(int, runs);
+
+    Plan commands(plan);
+    if (runs == 1)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("child already; ignored$")));
+    commands.append(QStringLiteral("a"));
+    commands.exec();
+    commands.top.reset();
+    commands.destroy(QStringLiteral("a"));
+    QCOMPARE(commands.log.count(QStringLiteral("exec a")), runs);
+    QCOMPARE(commands.log.count(QStringLiteral("destroyed a")), 1);
 }
 
 } // namespace TestCommands

@@ -13,7 +13,7 @@ private Q_SLOTS:
     void interrupt_data();
     void interrupt() { checkInterrupt(); }
     void addedTwice_data();
-    void addedTwice() { checkAddedTwice<Marrowick::CompositeCommand>(); }
+    void addedTwice() { checkAddedTwice(); }
 };
 
 // Each step disconnects the child before it, so a child's second done never
@@ -43,29 +43,29 @@ void TestCompositeCommand::run_data()
 void TestCompositeCommand::interrupt_data()
 {
     addInterruptColumns();
-    addInterrupt("finish, owning, done inside finish", "s[a! b?! c!]", true, "",
+    addInterrupt("finish, owning, done inside finish", "s[a! b?! c!]", "",
                  "finish a, done a, /done a, destroyed a, finish b, done b, /done b, destroyed b, finish c, done c, "
                  "/done c, destroyed c, start s, done s, /exec s");
-    addInterrupt("finish, not owning", "s[a b? c]", false, "",
+    addInterrupt("finish, not owning", "s-[a b? c]", "",
                  "finish a, finish b, finish c, done a, /done a, done b, /done b, done c, /done c, start s, done s, "
                  "/exec s");
-    addInterrupt("delete, owning", "s[a b? c]", true, "s", "destroyed a, destroyed b, destroyed c, destroyed s");
-    addInterrupt("delete, not owning", "s[a b? c]", false, "s",
+    addInterrupt("delete, owning", "s[a b? c]", "s", "destroyed a, destroyed b, destroyed c, destroyed s");
+    addInterrupt("delete, not owning", "s-[a b? c]", "s",
                  "destroyed s, done a, /done a, done b, /done b, done c, /done c");
-    addInterrupt("game deletes the running child", "s[a b? c]", false, "b",
+    addInterrupt("game deletes the running child", "s-[a b? c]", "b",
                  "destroyed b, exec c, done c, done s, /done c, finish a, finish c, done a, /done a, done c, /done c, "
                  "start s, done s, /exec s");
-    addInterrupt("game deletes a completed child", "s[a b?]", false, "a",
+    addInterrupt("game deletes a completed child", "s-[a b?]", "a",
                  "destroyed a, finish b, done b, /done b, start s, done s, /exec s");
-    addInterrupt("game deletes a child not started yet", "s[a? b c]", true, "c",
+    addInterrupt("game deletes a child not started yet", "s[a? b c]", "c",
                  "destroyed c, finish a, destroyed a, finish b, destroyed b, start s, done s, /exec s");
 }
 
 void TestCompositeCommand::addedTwice_data()
 {
-    QTest::addColumn<bool>("owning");
-    QTest::newRow("owning") << true;
-    QTest::newRow("not owning") << false;
+    addAddedTwiceColumns();
+    QTest::newRow("owning") << "s[a]" << 1;
+    QTest::newRow("not owning") << "s-[a]" << 2;
 }
 
 QTEST_MAIN(TestCompositeCommand)

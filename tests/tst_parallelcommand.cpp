@@ -13,7 +13,7 @@ private Q_SLOTS:
     void interrupt_data();
     void interrupt() { checkInterrupt(); }
     void addedTwice_data();
-    void addedTwice() { checkAddedTwice<Marrowick::ParallelCommand>(); }
+    void addedTwice() { checkAddedTwice(); }
 };
 
 // Every done of a child counts, and each run connects every child once,
@@ -46,28 +46,28 @@ void TestParallelCommand::run_data()
 void TestParallelCommand::interrupt_data()
 {
     addInterruptColumns();
-    addInterrupt("finish, owning, done inside finish", "p(a?! b?! c?!)", true, "",
+    addInterrupt("finish, owning, done inside finish", "p(a?! b?! c?!)", "",
                  "finish a, done a, /done a, destroyed a, finish b, done b, /done b, destroyed b, finish c, done c, "
                  "done p, /done c, destroyed c, start p, done p, /exec p");
-    addInterrupt("finish, not owning", "p(a b? c?)", false, "",
+    addInterrupt("finish, not owning", "p-(a b? c?)", "",
                  "finish a, finish b, finish c, done a, /done a, done b, done p, /done b, done c, /done c, start p, "
                  "done p, /exec p");
-    addInterrupt("delete, owning", "p(a b? c)", true, "p", "destroyed a, destroyed b, destroyed c, destroyed p");
-    addInterrupt("delete, not owning", "p(a b? c)", false, "p",
+    addInterrupt("delete, owning", "p(a b? c)", "p", "destroyed a, destroyed b, destroyed c, destroyed p");
+    addInterrupt("delete, not owning", "p-(a b? c)", "p",
                  "destroyed p, done a, /done a, done b, /done b, done c, /done c");
-    addInterrupt("game deletes one of two awaited", "p(a b? c?)", false, "b",
+    addInterrupt("game deletes one of two awaited", "p-(a b? c?)", "b",
                  "destroyed b, finish a, finish c, done a, done p, /done a, done c, /done c, start p, done p, /exec p");
-    addInterrupt("game deletes the last awaited", "p(a b?)", true, "b",
+    addInterrupt("game deletes the last awaited", "p(a b?)", "b",
                  "destroyed b, done p, finish a, destroyed a, start p, done p, /exec p");
-    addInterrupt("game deletes a completed child", "p(a b?)", false, "a",
+    addInterrupt("game deletes a completed child", "p-(a b?)", "a",
                  "destroyed a, finish b, done b, done p, /done b, start p, done p, /exec p");
 }
 
 void TestParallelCommand::addedTwice_data()
 {
-    QTest::addColumn<bool>("owning");
-    QTest::newRow("owning") << true;
-    QTest::newRow("not owning") << false;
+    addAddedTwiceColumns();
+    QTest::newRow("owning") << "p(a)" << 1;
+    QTest::newRow("not owning") << "p-(a)" << 2;
 }
 
 QTEST_MAIN(TestParallelCommand)
