@@ -5,45 +5,32 @@
 #include <QtCore/QDirIterator>
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
+#include <QtCore/QStringList>
 
 #include <cstdint>
 #include <cstdio>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
 
-namespace {
-
-bool replay(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
-        return false;
-    }
-    const QByteArray input = file.readAll();
-    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(input.constData()), size_t(input.size()));
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
-    int replayed = 0;
-    bool allRead = true;
+    QStringList paths;
     for (int i = 1; i < argc; ++i) {
         const QString path = QString::fromLocal8Bit(argv[i]);
-        if (!QFileInfo(path).isDir()) {
-            allRead = replay(path) && allRead;
-            ++replayed;
-            continue;
-        }
-        QDirIterator files(path, QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            allRead = replay(files.next()) && allRead;
-            ++replayed;
-        }
+        if (!QFileInfo(path).isDir())
+            paths.append(path);
+        for (QDirIterator files(path, QDir::Files, QDirIterator::Subdirectories); files.hasNext();)
+            paths.append(files.next());
     }
-    std::printf("%d inputs replayed\n", replayed);
-    return allRead && replayed > 0 ? 0 : 1;
+    for (const QString &path : qAsConst(paths)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+            return 1;
+        }
+        const QByteArray input = file.readAll();
+        LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(input.constData()), size_t(input.size()));
+    }
+    std::printf("%d inputs replayed\n", int(paths.size()));
+    return paths.isEmpty() ? 1 : 0;
 }

@@ -14,10 +14,8 @@ using Marrowick::Command;
 template<typename Composite> constexpr bool takesOnlyFlagFirst()
 {
     return !std::is_constructible<Composite, QObject *>::value &&
-        !std::is_constructible<Composite, Command *, QObject *>::value &&
-        !std::is_constructible<Composite, const char *>::value && std::is_constructible<Composite>::value &&
-        std::is_constructible<Composite, bool>::value && std::is_constructible<Composite, bool, QObject *>::value &&
-        std::is_constructible<Composite, QList<Command *>, bool, QObject *>::value;
+        !std::is_constructible<Composite, const char *>::value &&
+        std::is_constructible<Composite, bool, QObject *>::value;
 }
 static_assert(takesOnlyFlagFirst<Marrowick::CompositeCommand>(), "CompositeCommand(pointer) must not compile");
 static_assert(takesOnlyFlagFirst<Marrowick::ParallelCommand>(), "ParallelCommand(pointer) must not compile");
