@@ -65,7 +65,8 @@ Parse modelParse(const QMap<QString, Option> &table, bool useHelp, const std::ve
 {
     Parse parse;
     const int argc = int(argv.size());
-    const auto decoded = [&](int i) { return QString::fromLocal8Bit(argv[size_t(i)]); };
+    // The program sees each argument up to its first null byte; Qt 6 would decode a whole byte array.
+    const auto decoded = [&](int i) { return QString::fromLocal8Bit(argv[size_t(i)].constData()); };
     const auto rest = [&](int from) {
         for (int j = from; j < argc; ++j)
             parse.remaining.append(decoded(j));
