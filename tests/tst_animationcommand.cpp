@@ -50,45 +50,35 @@ private:
 
 void TestAnimationCommand::endState_data()
 {
-    // x exec, f finish; the game's part: n keeps the animation, p pauses, r resumes, t stops, k deletes it
+    // x exec, f finish; the game's part: n keeps the animation, p pauses, r resumes, t stops, k deletes it;
+    // before the run: b backward, e endless, z no duration, s short (10 ms instead of 1000)
     QTest::addColumn<QString>("script");
-    QTest::addColumn<bool>("backward");
-    QTest::addColumn<int>("loops"); // -1 endless
-    QTest::addColumn<int>("duration");
     QTest::addColumn<double>("x"); // where the card ends; -1 for anywhere
     QTest::addColumn<int>("dones");
 
-    QTest::newRow("not started") << "f" << false << 1 << 1000 << 10.0 << 0;
-    QTest::newRow("running") << "xf" << false << 1 << 1000 << 10.0 << 1;
-    QTest::newRow("running, not owning") << "nxf" << false << 1 << 1000 << 10.0 << 1;
-    QTest::newRow("backward, not started") << "f" << true << 1 << 1000 << 3.0 << 0;
-    QTest::newRow("endless, running") << "xf" << false << -1 << 1000 << -1.0 << 1;
-    QTest::newRow("no duration") << "x" << false << 1 << 0 << 10.0 << 1;
+    QTest::newRow("not started") << "f" << 10.0 << 0;
+    QTest::newRow("running") << "xf" << 10.0 << 1;
+    QTest::newRow("running, not owning") << "nxf" << 10.0 << 1;
+    QTest::newRow("backward, not started") << "bf" << 3.0 << 0;
+    QTest::newRow("endless, running") << "exf" << -1.0 << 1;
+    QTest::newRow("no duration") << "zx" << 10.0 << 1;
     // Done waits for a paused animation as long as it is paused.
-    QTest::newRow("paused, then resumed") << "xpwrw" << false << 1 << 10 << 10.0 << 1;
-    QTest::newRow("paused and waiting") << "xpw" << false << 1 << 10 << -1.0 << 0;
+    QTest::newRow("paused, then resumed") << "sxpwrw" << 10.0 << 1;
+    QTest::newRow("paused and waiting") << "sxpw" << -1.0 << 0;
     // However the animation ends, the run does.
-    QTest::newRow("stopped by the game") << "xt" << false << 1 << 1000 << -1.0 << 1;
-    QTest::newRow("deleted by the game") << "xk" << false << 1 << 1000 << 3.0 << 1;
-    QTest::newRow("deleted before the run") << "kxf" << false << 1 << 1000 << 3.0 << 1;
+    QTest::newRow("stopped by the game") << "xt" << -1.0 << 1;
+    QTest::newRow("deleted by the game") << "xk" << 3.0 << 1;
+    QTest::newRow("deleted before the run") << "kxf" << 3.0 << 1;
 }
 
 void TestAnimationCommand::endState()
 {
     QFETCH(QString, script);
-    QFETCH(bool, backward);
-    QFETCH(int, loops);
-    QFETCH(int, duration);
     QFETCH(double, x);
     QFETCH(int, dones);
 
     Card card;
-    QPointer<QPropertyAnimation> animation = moveAnimation(&card, duration);
-    animation->setLoopCount(loops);
-    if (backward) {
-        animation->setDirection(QAbstractAnimation::Backward);
-        animation->setStartValue(3.0); // a backward animation cannot read it
-    }
+    QPointer<QPropertyAnimation> animation = moveAnimation(&card, 1000);
     const bool owning = !script.contains(QLatin1Char('n'));
     auto command = std::make_unique<AnimationCommand>(animation, owning);
     QSignalSpy done(command.get(), &Command::done);
@@ -101,6 +91,13 @@ void TestAnimationCommand::endState()
         case 't': animation->stop(); break;
         case 'k': delete animation; break;
         case 'w': QTest::qWait(40); break;
+        case 'b':
+            animation->setDirection(QAbstractAnimation::Backward);
+            animation->setStartValue(3.0); // a backward animation cannot read it
+            break;
+        case 'e': animation->setLoopCount(-1); break;
+        case 'z': animation->setDuration(0); break;
+        case 's': animation->setDuration(10); break;
         }
     }
     if (x >= 0)

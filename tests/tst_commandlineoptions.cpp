@@ -184,8 +184,6 @@ void TestCommandLineOptions::grammar_data()
                                               << "fullscreen=bool:false verbose=bool:false" << Rest {""} << false;
     QTest::newRow("values may begin with a dash")
         << true << Args {"-offset", "-5", "-rate", "-1.5"} << "offset=qlonglong:-5 rate=double:-1.5" << Rest() << false;
-    QTest::newRow("failed number conversion is stored")
-        << true << Args {"-width", "wide"} << "width=int:0" << Rest() << false;
     QTest::newRow("inconvertible value neither stored nor consumed")
         << true << Args {"-geometry", "a", "-geometry", "-width", "7"} << "width=int:7" << Rest {"a"} << false;
     QTest::newRow("switches alone") << true << Args {"-verbose", "-width", "3", "-fullscreen"}
