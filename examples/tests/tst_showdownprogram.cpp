@@ -1,6 +1,5 @@
 #include "programrun.h"
 
-#include <QtCore/QMap>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
@@ -23,11 +22,9 @@ class TestShowdownProgram : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void defaultsDealOneHandTheSameEveryTime();
-    void seedChangesTheDeal();
+    void defaultDealDependsOnTheSeedAlone();
     void givenCards_data();
     void givenCards();
-    void help_data();
     void help();
     void badInput_data();
     void badInput();
@@ -46,7 +43,7 @@ private:
     QTemporaryDir m_config;
 };
 
-void TestShowdownProgram::defaultsDealOneHandTheSameEveryTime()
+void TestShowdownProgram::defaultDealDependsOnTheSeedAlone()
 {
     const ProgramRun first = showdown({});
     QVERIFY(first.finished);
@@ -58,17 +55,11 @@ void TestShowdownProgram::defaultsDealOneHandTheSameEveryTime()
              4);
     QVERIFY(first.out.contains(QRegularExpression(latin1("\n(Winner|Split pot): Player \\d"))));
 
-    const ProgramRun second = showdown({});
-    QCOMPARE(second.out, first.out);
-}
-
-void TestShowdownProgram::seedChangesTheDeal()
-{
+    // The default seed is 6, and the seed alone decides the deal.
+    QCOMPARE(showdown({latin1("-seed"), latin1("6")}).out, first.out);
     const ProgramRun seven = showdown({latin1("-seed"), latin1("7")});
-    const ProgramRun eight = showdown({latin1("-seed"), latin1("8")});
     QCOMPARE(seven.exitCode, 0);
-    QCOMPARE(eight.exitCode, 0);
-    QVERIFY(seven.out.section(QLatin1Char('\n'), 1) != eight.out.section(QLatin1Char('\n'), 1));
+    QVERIFY(seven.out.section(QLatin1Char('\n'), 1) != first.out.section(QLatin1Char('\n'), 1));
 }
 
 void TestShowdownProgram::givenCards_data()
@@ -114,18 +105,9 @@ void TestShowdownProgram::givenCards()
     }
 }
 
-void TestShowdownProgram::help_data()
-{
-    QTest::addColumn<QString>("option");
-    QTest::newRow("-h") << latin1("-h");
-    QTest::newRow("-help") << latin1("-help");
-}
-
 void TestShowdownProgram::help()
 {
-    QFETCH(QString, option);
-
-    const ProgramRun run = showdown({latin1("-players"), latin1("99"), option});
+    const ProgramRun run = showdown({latin1("-players"), latin1("99"), latin1("-help")});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.err, QString());
     QVERIFY(run.out.startsWith(latin1("Usage: marrowick-showdown [options]\n")));
@@ -151,7 +133,6 @@ void TestShowdownProgram::badInput_data()
         "-odds shows the odds of a single deal; leave out -deals");
     row("eleven hands", {latin1("-hands"), latin1("sA sK,sQ sJ,sT s9,s8 s7,s6 s5,s4 s3,s2 hA,hK hQ,hJ hT,h9 h8,h7 h6")},
         "-hands: 11 hands, but at most 10 players sit at a table");
-    row("players not a number", {latin1("-players"), latin1("four")}, "-players needs a whole number from 2 to 10");
     row("unknown game", {latin1("-game"), latin1("stud")}, "unknown game \"stud\": use holdem or omaha");
     // Numbers out of range are named as typed, however big.
     row("negative seed", {latin1("-seed"), latin1("-1")}, "-seed must be from 0 to 4294967295, not -1");
@@ -236,27 +217,24 @@ void TestShowdownProgram::manyDealsMatchTheExactOdds()
     QVERIFY(run.out.contains(latin1("(12000 hands: 4 players in 3000 deals)")));
     QVERIFY(run.out.contains(QRegularExpression(latin1("\n3000 deals in [0-9.]+ s: [0-9]+ deals per second\n"))));
 
-    // Each category's count, its frequency and the exact chance among 7-card hands.
+    // Each category's count, its frequency and the exact chance among 7-card hands. Five standard deviations of
+    // 12000 independent hands: the seed is fixed, so only a wrong category (a missed wheel, a flush taken for a
+    // straight) fails.
     const QRegularExpression row(latin1("^([A-Z][a-z ]+?) +([0-9]+) +([0-9.]+)% +([0-9.]+)%$"),
                                  QRegularExpression::MultilineOption);
-    QMap<QString, double> exactPercent;
+    int categories = 0;
     qint64 hands = 0;
-    for (auto match = row.globalMatch(run.out); match.hasNext();) {
+    for (auto match = row.globalMatch(run.out); match.hasNext(); ++categories) {
         const QRegularExpressionMatch category = match.next();
         hands += category.captured(2).toLongLong();
-        const double seen = category.captured(3).toDouble();
-        const double exact = category.captured(4).toDouble();
-        exactPercent.insert(category.captured(1), exact);
-        // Five standard deviations of 12000 independent hands: the seed is fixed, so
-        // only a wrong category (a missed wheel, a flush taken for a straight) fails.
-        const double p = exact / 100;
+        const double p = category.captured(4).toDouble() / 100;
         const double tolerance = 500 * std::sqrt(p * (1 - p) / 12000) + 0.05;
-        QVERIFY2(std::abs(seen - exact) < tolerance, qPrintable(category.captured(0)));
+        QVERIFY2(std::abs(category.captured(3).toDouble() - 100 * p) < tolerance, qPrintable(category.captured(0)));
     }
-    QCOMPARE(exactPercent.size(), 10);
+    QCOMPARE(categories, 10);
     QCOMPARE(hands, 12000);
-    QCOMPARE(exactPercent.value(latin1("Straight")), 4.619);
-    QCOMPARE(exactPercent.value(latin1("Flush")), 3.025);
+    QVERIFY(run.out.contains(QRegularExpression(latin1("\nStraight +[0-9]+ +[0-9.]+% +4.619%\n"))));
+    QVERIFY(run.out.contains(QRegularExpression(latin1("\nFlush +[0-9]+ +[0-9.]+% +3.025%\n"))));
 }
 
 // Each street's equities are those that marrowick-equity finds for the same cards.
