@@ -38,12 +38,17 @@ EvalHandInput EvalHandInputs::omaha()
     return deal(5, 4, 2, 2);
 }
 
+EvalHandInput EvalHandInputs::split(const QByteArray &bytes, int low, int high)
+{
+    const int limitedCount = uniform(0, int(bytes.size()));
+    const int minLimited = uniform(low, high);
+    const int maxLimited = minLimited + uniform(low, high);
+    return EvalHandInput {bytes.left(bytes.size() - limitedCount), bytes.right(limitedCount), minLimited, maxLimited};
+}
+
 EvalHandInput EvalHandInputs::randomShape()
 {
-    const int count = uniform(5, 12);
-    const int limitedCount = uniform(0, count);
-    const int minLimited = uniform(-1, 5);
-    return deal(count - limitedCount, limitedCount, minLimited, minLimited + uniform(-1, 5));
+    return split(distinctCards(uniform(5, 12)), -1, 5);
 }
 
 EvalHandInput EvalHandInputs::narrowDeck()
@@ -62,12 +67,7 @@ EvalHandInput EvalHandInputs::narrowDeck()
             deck.append(char(4 * values[v] + suits[s] + 1));
     }
     std::shuffle(deck.begin(), deck.end(), random);
-
-    const int count = qMin(int(deck.size()), uniform(5, 12));
-    const int limitedCount = uniform(0, count);
-    const int minLimited = uniform(-1, 5);
-    return EvalHandInput {deck.left(count - limitedCount), deck.mid(count - limitedCount, limitedCount), minLimited,
-                          minLimited + uniform(-1, 5)};
+    return split(deck.left(uniform(5, 12)), -1, 5);
 }
 
 EvalHandInput EvalHandInputs::arbitrary()
@@ -89,10 +89,7 @@ EvalHandInput EvalHandInputs::arbitrary()
         else
             bytes.append(char(uniform(57, 127))); // beyond the king: the call fails
     }
-    const int limitedCount = uniform(0, count);
-    const int minLimited = uniform(-2, 6);
-    return EvalHandInput {bytes.left(count - limitedCount), bytes.mid(count - limitedCount), minLimited,
-                          minLimited + uniform(-2, 6)};
+    return split(bytes, -2, 6);
 }
 
 EvalHandInput EvalHandInputs::bigPool()
@@ -116,9 +113,8 @@ EvalHandInput EvalHandInputs::bigPool()
         return bytes;
     };
 
-    const int count = uniform(13, 20);
-    const int limitedCount = uniform(0, count);
-    const int minLimited = uniform(-1, 5);
-    return EvalHandInput {draw(palette, count - limitedCount), draw(uniform(0, 3) ? palette : belowZero, limitedCount),
-                          minLimited, minLimited + uniform(-1, 5)};
+    EvalHandInput input = split(draw(palette, uniform(13, 20)), -1, 5);
+    if (uniform(0, 3) == 0)
+        input.limitedCards = draw(belowZero, input.limitedCards.size());
+    return input;
 }

@@ -40,6 +40,8 @@ public:
 
 private:
     QByteArray distinctCards(int count);
+    /// @p bytes split at random into the two arrays, the window's least and its width from @p low to @p high.
+    EvalHandInput split(const QByteArray &bytes, int low, int high);
     int uniform(int low, int high);
 
     std::mt19937 random;
