@@ -115,6 +115,6 @@ EvalHandInput EvalHandInputs::bigPool()
 
     EvalHandInput input = split(draw(palette, uniform(13, 20)), -1, 5);
     if (uniform(0, 3) == 0)
-        input.limitedCards = draw(belowZero, input.limitedCards.size());
+        input.limitedCards = draw(belowZero, int(input.limitedCards.size()));
     return input;
 }

@@ -16,22 +16,22 @@ class TestDeckPicture : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void everyCardHasItsOwnElement();
-
-private:
-    QImage render(Card card);
-
-    QSvgRenderer m_deck;
 };
-
-void TestDeckPicture::initTestCase()
-{
-    QVERIFY(m_deck.load(Marrowick::CardDeck::builtInDeckPath()));
-}
 
 void TestDeckPicture::everyCardHasItsOwnElement()
 {
+    QSvgRenderer deck;
+    QVERIFY(deck.load(Marrowick::CardDeck::builtInDeckPath()));
+    const auto render = [&deck](Card card) {
+        QImage image(50, 70, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        if (card.isValid())
+            deck.render(&painter, card.elementId(), image.rect());
+        return image;
+    };
+
     // Each card has an element of 200 × 280 units, give or take half the
     // outline; rendered by name, no two are the same picture, and none is blank.
     QSet<QByteArray> pictures;
@@ -43,24 +43,14 @@ void TestDeckPicture::everyCardHasItsOwnElement()
     const QImage blank = render(Card(Card::Back, -1));
     for (const Card &card : qAsConst(cards)) {
         const QString id = card.elementId();
-        QVERIFY2(m_deck.elementExists(id), qPrintable(id));
-        const QRectF bounds = m_deck.boundsOnElement(id);
+        QVERIFY2(deck.elementExists(id), qPrintable(id));
+        const QRectF bounds = deck.boundsOnElement(id);
         QVERIFY2(qAbs(bounds.width() - 200) <= 1.5 && qAbs(bounds.height() - 280) <= 1.5, qPrintable(id));
         const QImage image = render(card);
         QVERIFY2(image != blank, qPrintable(id));
         pictures.insert(QByteArray(reinterpret_cast<const char *>(image.constBits()), int(image.sizeInBytes())));
     }
     QCOMPARE(pictures.size(), cards.size());
-}
-
-QImage TestDeckPicture::render(Card card)
-{
-    QImage image(50, 70, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    if (card.isValid())
-        m_deck.render(&painter, card.elementId(), image.rect());
-    return image;
 }
 
 QTEST_MAIN(TestDeckPicture)

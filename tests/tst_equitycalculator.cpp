@@ -111,7 +111,6 @@ private Q_SLOTS:
     void badInput_data();
     void badInput();
     void monteCarlo();
-    void targetStandardError();
     void background();
     void command();
 };
@@ -119,8 +118,9 @@ private Q_SLOTS:
 void TestEquityCalculator::exactOdds_data()
 {
     addDealColumns();
-    // Heads-up, the hearts and spades alike: each board stands for its mirror image.
-    addDeal("hold'em turn and river, dead cards", "hAsA dKcK", "c2d7", "sKhK");
+    // Heads-up, the hearts and spades alike: each board stands for its mirror image, unless a dead card differs.
+    addDeal("hold'em turn and river, mirrored suits", "hAsA dKcK", "c2d7");
+    addDeal("hold'em turn and river, a dead card", "hAsA dKcK", "c2d7", "sK");
     addDeal("hold'em turn, straights split", "sAhK dAcK c9c8", "dQhJsTc2");
     addDeal("hold'em flop, ten players", "hAsA dKcK hQcQ sJdJ cTc9 d8d7 s6s5 h4d4 cAd2 hKh9", "s2h3c4");
     addDeal("three split the board", "hAhK dAdK cAcK", "sAsKsQsJsT");
@@ -217,19 +217,14 @@ void TestEquityCalculator::monteCarlo()
         QVERIFY(qAbs(one.players.at(p).equity - exact.players.at(p).equity) < 5 * error);
     }
     QVERIFY(otherSeed.players.at(0).equity != one.players.at(0).equity);
-}
 
-void TestEquityCalculator::targetStandardError()
-{
-    EquityCalculator calculator;
-    calculator.setPlayers(hands(QStringLiteral("hAsA dKcK")));
+    // A target standard error ends the run once reached; the trials still cap it.
+    calculator.setTrials(0);
     calculator.setTargetStandardError(0.002);
-    const EquityResult result = calculator.calculate();
-    QVERIFY(result.isValid());
-    QVERIFY(result.standardError <= 0.002);
-    QVERIFY(result.boards < 1000000);
+    const EquityResult target = calculator.calculate();
+    QVERIFY(target.isValid() && target.standardError <= 0.002 && target.boards < 1000000);
     calculator.setTrials(5000);
-    QCOMPARE(calculator.calculate().boards, qint64(5000)); // the trials cap the run
+    QCOMPARE(calculator.calculate().boards, qint64(5000));
 }
 
 // Started, ended with an error, cancelled: one finished signal each.

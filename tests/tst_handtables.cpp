@@ -136,31 +136,30 @@ void TestHandTables::randomDeals()
             problem.holes.emplace_back(first, first + holeCount);
         }
         // Every scorer that serves the game, the general one of any window too.
-        std::vector<std::array<int, players>> scores(1);
         const CardsState board = stateOf(problem.board.data(), boardSize);
-        WindowScorer(problem).score(board, problem.board.data(), scores.back().data());
-        if (minFromHole == 0 && maxFromHole == holeCount && holeCount <= 2) {
+        std::vector<std::array<int, players>> scores;
+        const auto score = [&](const auto &scorer) {
             scores.emplace_back();
-            FreeChoiceScorer(problem).score(board, problem.board.data(), scores.back().data());
-        }
-        if (minFromHole == 0 && maxFromHole == 2 && holeCount == 2) {
-            scores.emplace_back();
-            HoldemScorer(problem).score(board, problem.board.data(), scores.back().data());
-        }
-        if (minFromHole == 2 && maxFromHole == 2) {
-            scores.emplace_back();
-            TwoHoleScorer(problem).score(board, problem.board.data(), scores.back().data());
-        }
+            scorer.score(board, problem.board.data(), scores.back().data());
+        };
+        score(WindowScorer(problem));
+        if (minFromHole == 0 && maxFromHole == holeCount && holeCount <= 2)
+            score(FreeChoiceScorer(problem));
+        if (minFromHole == 0 && maxFromHole == 2 && holeCount == 2)
+            score(HoldemScorer(problem));
+        if (minFromHole == 2 && maxFromHole == 2)
+            score(TwoHoleScorer(problem));
         const QByteArray boardCodes = codesOf(problem.board.data(), boardSize);
         for (int p = 0; p < players; ++p) {
+            const QByteArray holeCodes = codesOf(problem.holes[size_t(p)].data(), holeCount);
+            const int expected = evaluate(boardCodes, holeCodes, minFromHole, maxFromHole);
             for (const std::array<int, players> &values : scores) {
-                const QByteArray holeCodes = codesOf(problem.holes[size_t(p)].data(), holeCount);
-                if (values[p] != evaluate(boardCodes, holeCodes, minFromHole, maxFromHole))
+                if (values[p] != expected)
                     QFAIL(qPrintable(
                         QStringLiteral("board %1, hole %2: %3 against Evaluate's %4")
                             .arg(QString::fromLatin1(boardCodes.toHex()), QString::fromLatin1(holeCodes.toHex()))
                             .arg(values[p], 0, 16)
-                            .arg(evaluate(boardCodes, holeCodes, minFromHole, maxFromHole), 0, 16)));
+                            .arg(expected, 0, 16)));
             }
         }
     }

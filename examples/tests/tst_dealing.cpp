@@ -46,22 +46,21 @@ public:
 
     Command *holeCards(int player) override
     {
-        return step(
-            [this, player]() -> QString { return latin1("hole ") + QString::number(m_deal.holeCards(player).size()); });
+        return step(latin1("hole "), [this, player] { return m_deal.holeCards(player).size(); });
     }
     Command *board(Street) override
     {
-        return step([this]() -> QString { return latin1("board ") + QString::number(m_deal.board().size()); });
+        return step(latin1("board "), [this] { return m_deal.board().size(); });
     }
     Command *showdown() override
     {
-        return step([] { return latin1("showdown"); });
+        return makeDeferredStep([this] { log.append(latin1("showdown")); });
     }
 
 private:
-    Command *step(std::function<QString()> entry)
+    Command *step(const QString &name, const std::function<int()> &cards)
     {
-        return makeDeferredStep([this, entry] { log.append(entry()); });
+        return makeDeferredStep([this, name, cards] { log.append(name + QString::number(cards())); });
     }
 
     const Deal &m_deal;
