@@ -153,6 +153,7 @@ void TestCardDeck::freeDeckNaming_data()
     QTest::addColumn<bool>("present");
 
     QTest::newRow("queen of hearts") << queenOfHearts << "queen_heart" << true;
+    QTest::newRow("ace of spades") << aceOfSpades << "1_spade" << true;
     QTest::newRow("red joker") << Card(Card::Joker, 1) << "red_joker" << true;
     QTest::newRow("black joker") << Card(Card::Joker, 0) << "black_joker" << false;
 }

@@ -33,10 +33,10 @@ QList<QByteArray> hands(const QString &text)
 EquityResult referenceOdds(const QList<QByteArray> &holes, const QByteArray &board, const QByteArray &dead,
                            int minFromHole, int maxFromHole)
 {
+    const QByteArray used = board + dead + holes.join();
     QByteArray deck;
     for (char code = 1; code <= 52; ++code) {
-        if (!board.contains(code) && !dead.contains(code) &&
-            std::none_of(holes.begin(), holes.end(), [code](const QByteArray &h) { return h.contains(code); }))
+        if (!used.contains(code))
             deck.append(code);
     }
     EquityResult result;

@@ -10,6 +10,7 @@
 #include <QtTest/QtTest>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 
 using namespace Marrowick;
@@ -33,16 +34,6 @@ int evaluate(const QByteArray &board, const QByteArray &hole, int minFromHole, i
     QByteArray kickers;
     evaluator.Evaluate(board, hole, minFromHole, maxFromHole, value, type, kickers);
     return value;
-}
-
-// A shuffled deck from a fixed seed.
-std::vector<int> shuffledDeck(std::mt19937 &random)
-{
-    std::vector<int> deck(deckSize);
-    for (int card = 0; card < deckSize; ++card)
-        deck[size_t(card)] = card;
-    std::shuffle(deck.begin(), deck.end(), random);
-    return deck;
 }
 
 } // namespace
@@ -125,7 +116,9 @@ void TestHandTables::randomDeals()
     // Four players a deal, so that flushes among the hole cards of some and not others come up.
     constexpr int players = 4;
     for (int deal = 0; deal < deals; ++deal) {
-        const std::vector<int> deck = shuffledDeck(random);
+        std::vector<int> deck(deckSize);
+        std::iota(deck.begin(), deck.end(), 0);
+        std::shuffle(deck.begin(), deck.end(), random);
         EquityProblem problem;
         problem.holeCount = holeCount;
         problem.minFromHole = minFromHole;
