@@ -1,5 +1,6 @@
 #include "equityrun.h"
 
+#include "flushreach.h"
 #include "randomgenerator.h"
 #include "scorers.h"
 #include "suitsymmetry.h"
@@ -38,9 +39,11 @@ struct Settling
 template<class Scorer> class BoardWalk
 {
 public:
-    BoardWalk(const Scorer &scorer, const SuitSymmetry &symmetry, const EquityProblem &problem, Tally &tally)
+    BoardWalk(const Scorer &scorer, const SuitSymmetry &symmetry, const FlushReach &reach, const EquityProblem &problem,
+              Tally &tally)
         : m_scorer(scorer)
         , m_symmetry(symmetry)
+        , m_reach(reach)
         , m_deck(problem.deck.data())
         , m_deckSize(int(problem.deck.size()))
         , m_tally(tally)
@@ -62,15 +65,16 @@ public:
             leaf(state, settling);
             return;
         }
+        if (left == 1) {
+            lastCard(start, depth, state, settling);
+            return;
+        }
         for (int i = start; i <= m_deckSize - left; ++i) {
             Settling after;
             if (!next(settling, m_deck[i], after))
                 return; // the suits of a lower rank are settled for every card that follows
             m_cards[size_t(depth)] = m_deck[i];
-            if (left == 1)
-                leaf(state.with(m_deck[i]), after);
-            else
-                walk(i + 1, left - 1, depth + 1, state.with(m_deck[i]), after);
+            walk(i + 1, left - 1, depth + 1, state.with(m_deck[i]), after);
         }
     }
 
@@ -92,12 +96,50 @@ private:
     {
         if (settling.undecided && !m_symmetry.settle(settling.suits, settling.undecided))
             return;
-        m_scorer.score(state, m_cards.data(), m_values.data());
-        m_tally.add(m_values.data(), m_symmetry.familySize(settling.undecided));
+        score(state, m_symmetry.familySize(settling.undecided));
+    }
+
+    // The last card, a rank at a time: the boards of one rank on which no
+    // player can make a flush give everyone the same hands, so they are
+    // scored once, with their weights added up.
+    void lastCard(int start, int depth, const CardsState &state, const Settling &settling)
+    {
+        for (int i = start; i < m_deckSize;) {
+            const int rank = rankOf(m_deck[i]);
+            quint64 plainWeight = 0;
+            int plainCard = -1;
+            for (; i < m_deckSize && rankOf(m_deck[i]) == rank; ++i) {
+                Settling after;
+                if (!next(settling, m_deck[i], after))
+                    return; // as in walk(), on the first card of a rank: no weight of it is kept back
+                if (after.undecided && !m_symmetry.settle(after.suits, after.undecided))
+                    continue;
+                const quint64 weight = m_symmetry.familySize(after.undecided);
+                const CardsState board = state.with(m_deck[i]);
+                if (m_reach.suitsMatter(board)) {
+                    m_cards[size_t(depth)] = m_deck[i];
+                    score(board, weight);
+                } else {
+                    plainWeight += weight;
+                    plainCard = m_deck[i];
+                }
+            }
+            if (plainWeight > 0) {
+                m_cards[size_t(depth)] = plainCard;
+                score(state.with(plainCard), plainWeight);
+            }
+        }
+    }
+
+    void score(const CardsState &board, quint64 weight)
+    {
+        m_scorer.score(board, m_cards.data(), m_values.data());
+        m_tally.add(m_values.data(), weight);
     }
 
     const Scorer &m_scorer;
     const SuitSymmetry &m_symmetry;
+    const FlushReach &m_reach;
     const int *m_deck;
     int m_deckSize;
     Tally &m_tally;
@@ -128,9 +170,10 @@ Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int th
     control.total = combinations(n, missing);
     const CardsState base = stateOf(problem.board.data(), known);
     const SuitSymmetry symmetry(problem);
+    const FlushReach reach(problem);
     return runTasks(control.total < smallRun ? 1 : threads, qint64(tasks.size()), problem.playerCount(), control.cancel,
                     [&](qint64 task, Tally &tally) {
-                        BoardWalk<Scorer> walk(scorer, symmetry, problem, tally);
+                        BoardWalk<Scorer> walk(scorer, symmetry, reach, problem, tally);
                         CardsState state = base;
                         Settling settling;
                         settling.undecided = symmetry.allChanges();

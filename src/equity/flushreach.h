@@ -1,0 +1,49 @@
+#ifndef MARROWICK_EQUITY_FLUSHREACH_H
+#define MARROWICK_EQUITY_FLUSHREACH_H
+
+#include "equityproblem.h"
+#include "scorers.h"
+
+#include <algorithm>
+
+namespace Marrowick {
+namespace Equity {
+
+/**
+ * Tells the boards on which suits cannot matter: no player can make five of
+ * one suit with them, so every hand on such a board depends on ranks alone
+ * and boards that differ only in the suit of a card score alike. Most boards
+ * are such boards, which lets an exact count score them once per rank.
+ */
+class FlushReach
+{
+public:
+    explicit FlushReach(const EquityProblem &problem)
+    {
+        const int boardUsable = boardSize - problem.minFromHole;
+        for (int suit = 0; suit < suitCount; ++suit) {
+            int holeUsable = 0;
+            for (const std::vector<int> &hole : problem.holes) {
+                const int ofSuit = int(std::count_if(hole.begin(), hole.end(),
+                                                     [suit](int card) { return suitOf(card) == suit; }));
+                holeUsable = std::max(holeUsable, std::min(ofSuit, problem.maxFromHole));
+            }
+            const int needed = boardSize - holeUsable;
+            // A counter of at most five that starts at 8 - needed reaches 8 with the board's needed cards;
+            // starting at 0 it never does.
+            if (needed <= boardUsable)
+                m_bias |= quint32(8 - needed) << (4 * suit);
+        }
+    }
+
+    /// Whether some player may hold a flush on the complete board @p board.
+    bool suitsMatter(const CardsState &board) const { return ((board.suitCounters + m_bias) & flushBits) != 0; }
+
+private:
+    quint32 m_bias = 0;
+};
+
+} // namespace Equity
+} // namespace Marrowick
+
+#endif
