@@ -3,6 +3,7 @@
 
 #include "equityproblem.h"
 
+#include <QtCore/qalgorithms.h>
 #include <QtCore/qglobal.h>
 
 #include <array>
@@ -32,22 +33,16 @@ public:
         int best = values[0];
         for (int p = 1; p < m_players; ++p)
             best = values[p] > best ? values[p] : best;
-        int winners = 0;
-        int winner = 0;
-        for (int p = 0; p < m_players; ++p) {
-            if (values[p] == best) {
-                ++winners;
-                winner = p;
-            }
-        }
-        if (winners == 1) {
-            m_wins[size_t(winner)] += weight;
+        quint32 winners = 0;
+        for (int p = 0; p < m_players; ++p)
+            winners |= quint32(values[p] == best) << p;
+        if ((winners & (winners - 1)) == 0) {
+            m_wins[qCountTrailingZeroBits(winners)] += weight;
             return;
         }
-        for (int p = 0; p < m_players; ++p) {
-            if (values[p] == best)
-                m_splits[size_t(p) * size_t(m_players + 1) + size_t(winners)] += weight;
-        }
+        const size_t sharers = qPopulationCount(winners);
+        for (; winners; winners &= winners - 1)
+            m_splits[qCountTrailingZeroBits(winners) * size_t(m_players + 1) + sharers] += weight;
     }
 
     void merge(const Tally &other)
