@@ -80,10 +80,11 @@ void TestHandTables::everyFiveCardHand()
                             codes[i] = codeFromCard(cards[i]);
                         evaluator.Evaluate(codes, QByteArray(), 0, 0, value, type, kickers);
                         ++hands;
-                        if (tables.bestValue(cards, boardSize) != value || fiveCardValue(cards) != value) {
+                        const int tableValue = tables.valueOf(tables.bestStrength(cards, boardSize));
+                        if (tableValue != value || fiveCardValue(cards) != value) {
                             if (++mismatches < 5)
                                 qWarning("%s: tables %x, Evaluate %x", codes.toHex().constData(),
-                                         unsigned(tables.bestValue(cards, boardSize)), unsigned(value));
+                                         unsigned(tableValue), unsigned(value));
                         }
                     }
     QCOMPARE(hands, 2598960);
@@ -130,7 +131,7 @@ void TestHandTables::randomDeals()
         }
         // Every scorer that serves the game, the general one of any window too.
         const CardsState board = stateOf(problem.board.data(), boardSize);
-        std::vector<std::array<int, players>> scores;
+        std::vector<std::array<Strength, players>> scores;
         const auto score = [&](const auto &scorer) {
             scores.emplace_back();
             scorer.score(board, problem.board.data(), scores.back().data());
@@ -146,12 +147,13 @@ void TestHandTables::randomDeals()
         for (int p = 0; p < players; ++p) {
             const QByteArray holeCodes = codesOf(problem.holes[size_t(p)].data(), holeCount);
             const int expected = evaluate(boardCodes, holeCodes, minFromHole, maxFromHole);
-            for (const std::array<int, players> &values : scores) {
-                if (values[p] != expected)
+            for (const std::array<Strength, players> &hands : scores) {
+                const int value = HandTables::instance().valueOf(hands[p]);
+                if (value != expected)
                     QFAIL(qPrintable(
                         QStringLiteral("board %1, hole %2: %3 against Evaluate's %4")
                             .arg(QString::fromLatin1(boardCodes.toHex()), QString::fromLatin1(holeCodes.toHex()))
-                            .arg(values[p], 0, 16)
+                            .arg(value, 0, 16)
                             .arg(expected, 0, 16)));
             }
         }

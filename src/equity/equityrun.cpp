@@ -133,8 +133,8 @@ private:
 
     void score(const CardsState &board, quint64 weight)
     {
-        m_scorer.score(board, m_cards.data(), m_values.data());
-        m_tally.add(m_values.data(), weight);
+        m_scorer.score(board, m_cards.data(), m_hands.data());
+        m_tally.add(m_hands.data(), weight);
     }
 
     const Scorer &m_scorer;
@@ -144,7 +144,7 @@ private:
     int m_deckSize;
     Tally &m_tally;
     mutable std::array<int, boardSize> m_cards {};
-    std::array<int, maxPlayers> m_values {};
+    std::array<Strength, maxPlayers> m_hands {};
 };
 
 // Boards that one thread deals with in less time than it takes to start another.
@@ -210,7 +210,7 @@ void dealBatch(const Scorer &scorer, const EquityProblem &problem, quint64 seed,
     std::array<int, boardSize> cards {};
     std::copy(problem.board.begin(), problem.board.end(), cards.begin());
     const CardsState base = stateOf(cards.data(), known);
-    std::array<int, maxPlayers> values {};
+    std::array<Strength, maxPlayers> hands {};
     for (qint64 deal = 0; deal < deals; ++deal) {
         CardsState state = base;
         // A partial shuffle: the first cards of the deck become the board.
@@ -220,8 +220,8 @@ void dealBatch(const Scorer &scorer, const EquityProblem &problem, quint64 seed,
             cards[size_t(known + i)] = deck[size_t(i)];
             state = state.with(deck[size_t(i)]);
         }
-        scorer.score(state, cards.data(), values.data());
-        tally.add(values.data());
+        scorer.score(state, cards.data(), hands.data());
+        tally.add(hands.data());
     }
 }
 

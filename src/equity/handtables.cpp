@@ -187,12 +187,6 @@ const HandTables &HandTables::instance()
 
 HandTables::HandTables()
 {
-    m_flushValues.assign(size_t(1) << rankCount, 0);
-    for (unsigned mask = 0; mask < m_flushValues.size(); ++mask) {
-        if (int(qPopulationCount(mask)) >= boardSize)
-            m_flushValues[mask] = flushValueOf(mask);
-    }
-
     std::vector<quint64> keys;
     collectKeys(boardSize, 0, 0, m_fiveCardKeys);
     keys = m_fiveCardKeys;
@@ -200,12 +194,37 @@ HandTables::HandTables()
     collectKeys(boardSize + 2, 0, 0, keys);
     buildPerfectHash(keys);
 
-    m_values.assign(slotTotal, 0);
+    std::vector<int> plainValues(slotTotal, 0);
     for (quint64 key : keys)
-        m_values[slotOf(key)] = rankValueOf(countsOfKey(key));
+        plainValues[slotOf(key)] = rankValueOf(countsOfKey(key));
+    std::vector<int> flushValues(size_t(1) << rankCount, 0);
+    for (unsigned mask = 0; mask < flushValues.size(); ++mask) {
+        if (int(qPopulationCount(mask)) >= boardSize)
+            flushValues[mask] = flushValueOf(mask);
+    }
+    numberStrengths(plainValues, flushValues);
+
     m_fiveCardIds.assign(slotTotal, 0);
     for (size_t id = 0; id < m_fiveCardKeys.size(); ++id)
         m_fiveCardIds[slotOf(m_fiveCardKeys[id])] = quint16(id);
+}
+
+// Every hand of six or seven cards is worth one of its hands of five, so the
+// values of the tables are all the values there are, and 0 for no hand.
+void HandTables::numberStrengths(const std::vector<int> &plainValues, const std::vector<int> &flushValues)
+{
+    m_valueOfStrength = plainValues;
+    m_valueOfStrength.insert(m_valueOfStrength.end(), flushValues.begin(), flushValues.end());
+    std::sort(m_valueOfStrength.begin(), m_valueOfStrength.end());
+    m_valueOfStrength.erase(std::unique(m_valueOfStrength.begin(), m_valueOfStrength.end()), m_valueOfStrength.end());
+    const auto strengthOf = [this](int value) {
+        return Strength(std::lower_bound(m_valueOfStrength.begin(), m_valueOfStrength.end(), value) -
+                        m_valueOfStrength.begin());
+    };
+    m_strengths.resize(plainValues.size());
+    std::transform(plainValues.begin(), plainValues.end(), m_strengths.begin(), strengthOf);
+    m_flushStrengths.resize(flushValues.size());
+    std::transform(flushValues.begin(), flushValues.end(), m_flushStrengths.begin(), strengthOf);
 }
 
 // Hash and displace: keys fall into buckets by the top bits of key * multiplier;
@@ -260,7 +279,7 @@ void HandTables::buildPerfectHash(const std::vector<quint64> &keys)
     }
 }
 
-int HandTables::bestValue(const int *cards, int count) const
+Strength HandTables::bestStrength(const int *cards, int count) const
 {
     quint64 key = 0;
     quint32 suitCounters = suitCountersStart;
@@ -272,8 +291,8 @@ int HandTables::bestValue(const int *cards, int count) const
     }
     const quint32 flush = suitCounters & flushBits;
     if (flush)
-        return flushValue(ranksOfSuit(suited, qCountTrailingZeroBits(flush) / 4));
-    return rankValue(key);
+        return flushStrength(ranksOfSuit(suited, qCountTrailingZeroBits(flush) / 4));
+    return plainStrength(key);
 }
 
 const PairBoardTable &PairBoardTable::instance(Choice choice)
@@ -298,18 +317,18 @@ PairBoardTable::PairBoardTable(Choice choice)
     const HandTables &tables = HandTables::instance();
     const std::vector<quint64> &boards = tables.fiveCardRankKeys();
     m_boardCount = boards.size();
-    m_values.assign(size_t(pairIndex(rankCount - 1, rankCount - 1) + 1) * m_boardCount, 0);
+    m_strengths.assign(size_t(pairIndex(rankCount - 1, rankCount - 1) + 1) * m_boardCount, 0);
     // A key with a counter above 4 belongs to no real hand.
     constexpr quint64 lowBits = 0x1249249249ull; // bit 0 of every 3-bit counter
     const auto real = [](quint64 key) { return ((key >> 2) & (key | (key >> 1)) & lowBits) == 0; };
     for (int high = 0; high < rankCount; ++high) {
         for (int low = 0; low <= high; ++low) {
             const quint64 pairKey = (quint64(1) << (3 * high)) + (quint64(1) << (3 * low));
-            int *row = m_values.data() + size_t(pairIndex(high, low)) * m_boardCount;
+            Strength *row = m_strengths.data() + size_t(pairIndex(high, low)) * m_boardCount;
             for (size_t board = 0; board < m_boardCount; ++board) {
                 if (choice == AllSeven) {
                     const quint64 key = pairKey + boards[board];
-                    row[board] = real(key) ? tables.rankValue(key) : 0;
+                    row[board] = real(key) ? tables.plainStrength(key) : 0;
                     continue;
                 }
                 quint64 rankKeys[boardSize];
@@ -318,13 +337,13 @@ PairBoardTable::PairBoardTable(Choice choice)
                     for (quint64 c = (boards[board] >> (3 * rank)) & 7u; c > 0; --c)
                         rankKeys[n++] = quint64(1) << (3 * rank);
                 }
-                int best = 0;
+                Strength best = 0;
                 for (int a = 0; a < boardSize; ++a)
                     for (int b = a + 1; b < boardSize; ++b)
                         for (int c = b + 1; c < boardSize; ++c) {
                             const quint64 key = pairKey + rankKeys[a] + rankKeys[b] + rankKeys[c];
                             if (real(key))
-                                best = std::max(best, tables.rankValue(key));
+                                best = std::max(best, tables.plainStrength(key));
                         }
                 row[board] = best;
             }

@@ -8,8 +8,13 @@
 namespace Marrowick {
 namespace Equity {
 
-// The values found here are EvalHand's packed values themselves, so that the
-// calculator's ties and orders are exactly those of EvalHand::Evaluate.
+/**
+ * A hand's place among all hands: 1 for the weakest, one more for each
+ * better EvalHand value, equal values alike, so that the calculator's ties
+ * and orders are exactly those of EvalHand::Evaluate. Tables of two bytes a
+ * hand instead of four halve the memory the hot loops read; 0 is no hand.
+ */
+using Strength = quint16;
 
 /// A card's part of a rank key: a 3-bit counter per rank, summed over the cards of a hand.
 constexpr quint64 rankKeyOf(int card)
@@ -53,17 +58,19 @@ class HandTables
 public:
     static const HandTables &instance();
 
-    /// The best value of five to seven cards with the rank key @p rankKey, suits aside.
-    int rankValue(quint64 rankKey) const { return m_values[slotOf(rankKey)]; }
-    /// The best value of five or more cards of one suit with the ranks @p rankMask (bit r for rank r).
-    int flushValue(unsigned rankMask) const { return m_flushValues[rankMask]; }
+    /// The best hand of five to seven cards with the rank key @p rankKey, suits aside.
+    Strength plainStrength(quint64 rankKey) const { return m_strengths[slotOf(rankKey)]; }
+    /// The best hand of five or more cards of one suit with the ranks @p rankMask (bit r for rank r).
+    Strength flushStrength(unsigned rankMask) const { return m_flushStrengths[rankMask]; }
     /// A dense number (0 to 6174) for the rank key of exactly five cards.
     int fiveCardRankId(quint64 rankKey) const { return m_fiveCardIds[slotOf(rankKey)]; }
     /// The rank keys of five cards, by their dense number.
     const std::vector<quint64> &fiveCardRankKeys() const { return m_fiveCardKeys; }
 
-    /// The best value of @p count (5 to 7) distinct cards.
-    int bestValue(const int *cards, int count) const;
+    /// The best hand of @p count (5 to 7) distinct cards.
+    Strength bestStrength(const int *cards, int count) const;
+    /// EvalHand's packed value of the hands of strength @p strength.
+    int valueOf(Strength strength) const { return m_valueOfStrength[strength]; }
 
     HandTables(const HandTables &) = delete;
     HandTables &operator=(const HandTables &) = delete;
@@ -71,6 +78,7 @@ public:
 private:
     HandTables();
     void buildPerfectHash(const std::vector<quint64> &keys);
+    void numberStrengths(const std::vector<int> &plainValues, const std::vector<int> &flushValues);
 
     quint32 slotOf(quint64 key) const
     {
@@ -84,16 +92,17 @@ private:
 
     quint64 m_multiplier = 0;
     std::vector<quint32> m_displacements;
-    std::vector<int> m_values;
+    std::vector<Strength> m_strengths;
     std::vector<quint16> m_fiveCardIds;
     std::vector<quint64> m_fiveCardKeys;
-    std::vector<int> m_flushValues;
+    std::vector<Strength> m_flushStrengths;
+    std::vector<int> m_valueOfStrength;
 };
 
 /**
  * The best value, suits aside, of two hole ranks with a board of five, by the
- * number of the hole ranks and the board's rank id: a player's row (24 kB)
- * stays in the cache while the boards go by. About 2 MB, built on first use.
+ * number of the hole ranks and the board's rank id: a player's row (12 kB)
+ * stays in the cache while the boards go by. About 1 MB, built on first use.
  */
 class PairBoardTable
 {
@@ -104,20 +113,20 @@ public:
     };
     static const PairBoardTable &instance(Choice choice);
 
-    /// The number of a pair of hole ranks, for rankValue().
+    /// The number of a pair of hole ranks, for strength().
     static int pairIndex(int rankA, int rankB);
-    /// The best value of the hole ranks @p pairIndex with the board of five whose rank id is @p boardRankId.
-    int rankValue(int pairIndex, int boardRankId) const
+    /// The best hand, suits aside, of the hole ranks @p pairIndex with the board of five whose rank id is @p boardRankId.
+    Strength strength(int pairIndex, int boardRankId) const
     {
-        return m_values[size_t(pairIndex) * m_boardCount + size_t(boardRankId)];
+        return m_strengths[size_t(pairIndex) * m_boardCount + size_t(boardRankId)];
     }
-    /// The row of rankValue() for one pair of hole ranks.
-    const int *row(int pairIndex) const { return m_values.data() + size_t(pairIndex) * m_boardCount; }
+    /// The row of strength() for one pair of hole ranks.
+    const Strength *row(int pairIndex) const { return m_strengths.data() + size_t(pairIndex) * m_boardCount; }
 
 private:
     explicit PairBoardTable(Choice choice);
     size_t m_boardCount = 0;
-    std::vector<int> m_values;
+    std::vector<Strength> m_strengths;
 };
 
 /// EvalHand's packed value of a hand of five distinct cards, found from first principles (for building tables).

@@ -72,19 +72,19 @@ TwoHoleScorer::TwoHoleScorer(const EquityProblem &problem)
     }
 }
 
-int TwoHoleScorer::bestFlush(unsigned holeRanks, unsigned boardRanks) const
+Strength TwoHoleScorer::bestFlush(unsigned holeRanks, unsigned boardRanks) const
 {
     unsigned board[boardSize];
     unsigned hole[maxHoleCards];
     const int boardCount = bitsOf(boardRanks, board);
     const int holeCount = bitsOf(holeRanks, hole);
-    int best = 0;
+    Strength best = 0;
     for (int a = 0; a < boardCount; ++a)
         for (int b = a + 1; b < boardCount; ++b)
             for (int c = b + 1; c < boardCount; ++c)
                 for (int x = 0; x < holeCount; ++x)
                     for (int y = x + 1; y < holeCount; ++y)
-                        best = std::max(best, m_tables.flushValue(board[a] | board[b] | board[c] | hole[x] | hole[y]));
+                        best = std::max(best, m_tables.flushStrength(board[a] | board[b] | board[c] | hole[x] | hole[y]));
     return best;
 }
 
@@ -101,13 +101,13 @@ WindowScorer::WindowScorer(const EquityProblem &problem)
     }
 }
 
-void WindowScorer::score(const CardsState &, const int *boardCards, int *values) const
+void WindowScorer::score(const CardsState &, const int *boardCards, Strength *hands) const
 {
     std::vector<std::vector<CardsState>> boardChoices;
     for (int take = m_minFromHole; take <= m_maxFromHole; ++take)
         boardChoices.push_back(choicesOf(boardCards, boardSize, boardSize - take));
     for (size_t p = 0; p < m_holeChoices.size(); ++p) {
-        int best = 0;
+        Strength best = 0;
         for (size_t k = 0; k < boardChoices.size(); ++k) {
             for (const CardsState &holePart : m_holeChoices[p][k]) {
                 for (const CardsState &boardPart : boardChoices[k]) {
@@ -115,12 +115,12 @@ void WindowScorer::score(const CardsState &, const int *boardCards, int *values)
                     const quint32 flush = (hand.suitCounters + suitCountersStart) & flushBits;
                     best = std::max(
                         best,
-                        flush ? m_tables.flushValue(ranksOfSuit(hand.suited, qCountTrailingZeroBits(flush) / 4))
-                              : m_tables.rankValue(hand.rankKey));
+                        flush ? m_tables.flushStrength(ranksOfSuit(hand.suited, qCountTrailingZeroBits(flush) / 4))
+                              : m_tables.plainStrength(hand.rankKey));
                 }
             }
         }
-        values[p] = best;
+        hands[p] = best;
     }
 }
 

@@ -36,8 +36,8 @@ inline CardsState stateOf(const int *cards, int count)
     return state;
 }
 
-// A scorer gives every player's hand value on a complete board:
-//   void score(const CardsState &board, const int *boardCards, int *values) const;
+// A scorer gives every player's hand on a complete board:
+//   void score(const CardsState &board, const int *boardCards, Strength *hands) const;
 
 /// Games in which a hand is the best five of the board and at most two hole cards, freely.
 class FreeChoiceScorer
@@ -53,13 +53,13 @@ public:
         }
     }
 
-    void score(const CardsState &board, const int *, int *values) const
+    void score(const CardsState &board, const int *, Strength *hands) const
     {
         for (size_t p = 0; p < m_holes.size(); ++p) {
             const CardsState hand = board.plus(m_holes[p]);
             const quint32 flush = hand.suitCounters & flushBits;
-            values[p] = flush ? m_tables.flushValue(ranksOfSuit(hand.suited, qCountTrailingZeroBits(flush) / 4))
-                              : m_tables.rankValue(hand.rankKey);
+            hands[p] = flush ? m_tables.flushStrength(ranksOfSuit(hand.suited, qCountTrailingZeroBits(flush) / 4))
+                             : m_tables.plainStrength(hand.rankKey);
         }
     }
 
@@ -74,13 +74,13 @@ class HoldemScorer
 public:
     explicit HoldemScorer(const EquityProblem &problem);
 
-    void score(const CardsState &board, const int *, int *values) const
+    void score(const CardsState &board, const int *, Strength *hands) const
     {
         const int boardId = m_tables.fiveCardRankId(board.rankKey);
         // A flush needs three board cards of a suit; five cards hold at most one such suit.
         const quint32 threeOfSuit = (board.suitCounters + 0x5555u) & flushBits;
         for (size_t p = 0; p < m_players.size(); ++p)
-            values[p] = m_players[p].row[boardId];
+            hands[p] = m_players[p].row[boardId];
         if (!threeOfSuit)
             return;
         const int suit = int(qCountTrailingZeroBits(threeOfSuit) / 4);
@@ -89,14 +89,14 @@ public:
         for (size_t p = 0; p < m_players.size(); ++p) {
             // With seven cards, a flush beats whatever else the ranks make.
             if (onBoard + m_players[p].suitCounts[size_t(suit)] >= boardSize)
-                values[p] = m_tables.flushValue(boardRanks | m_players[p].suitRanks[size_t(suit)]);
+                hands[p] = m_tables.flushStrength(boardRanks | m_players[p].suitRanks[size_t(suit)]);
         }
     }
 
 private:
     struct Player
     {
-        const int *row; ///< PairBoardTable row of the hole ranks
+        const Strength *row; ///< PairBoardTable row of the hole ranks
         std::array<unsigned, suitCount> suitRanks; ///< hole ranks of each suit
         std::array<int, suitCount> suitCounts; ///< hole cards of each suit
     };
@@ -110,7 +110,7 @@ class TwoHoleScorer
 public:
     explicit TwoHoleScorer(const EquityProblem &problem);
 
-    void score(const CardsState &board, const int *, int *values) const
+    void score(const CardsState &board, const int *, Strength *hands) const
     {
         const int boardId = m_tables.fiveCardRankId(board.rankKey);
         // A flush needs three board cards of a suit; five cards hold at most one such suit.
@@ -118,18 +118,18 @@ public:
         const int flushSuit = threeOfSuit ? int(qCountTrailingZeroBits(threeOfSuit) / 4) : -1;
         for (size_t p = 0; p < m_players.size(); ++p) {
             const Player &player = m_players[p];
-            int best = 0;
+            Strength best = 0;
             for (int i = 0; i < player.pairCount; ++i)
-                best = std::max(best, m_table.rankValue(player.pairs[size_t(i)], boardId));
+                best = std::max(best, m_table.strength(player.pairs[size_t(i)], boardId));
             if (flushSuit >= 0 && player.suitCounts[size_t(flushSuit)] >= 2)
                 best = std::max(best,
                                 bestFlush(player.suitRanks[size_t(flushSuit)], ranksOfSuit(board.suited, flushSuit)));
-            values[p] = best;
+            hands[p] = best;
         }
     }
 
 private:
-    int bestFlush(unsigned holeRanks, unsigned boardRanks) const;
+    Strength bestFlush(unsigned holeRanks, unsigned boardRanks) const;
 
     struct Player
     {
@@ -149,7 +149,7 @@ class WindowScorer
 public:
     explicit WindowScorer(const EquityProblem &problem);
 
-    void score(const CardsState &, const int *boardCards, int *values) const;
+    void score(const CardsState &, const int *boardCards, Strength *hands) const;
 
 private:
     const HandTables &m_tables;

@@ -2,6 +2,7 @@
 #define MARROWICK_EQUITY_TALLY_H
 
 #include "equityproblem.h"
+#include "handtables.h"
 
 #include <QtCore/qalgorithms.h>
 #include <QtCore/qglobal.h>
@@ -26,16 +27,16 @@ public:
         m_splits.fill(0);
     }
 
-    /// Counts one board, @p weight times, on which the players have the hand values @p values.
-    void add(const int *values, quint64 weight = 1)
+    /// Counts one board, @p weight times, on which the players have the hands @p hands.
+    void add(const Strength *hands, quint64 weight = 1)
     {
         m_boards += weight;
-        int best = values[0];
+        Strength best = hands[0];
         for (int p = 1; p < m_players; ++p)
-            best = values[p] > best ? values[p] : best;
+            best = hands[p] > best ? hands[p] : best;
         quint32 winners = 0;
         for (int p = 0; p < m_players; ++p)
-            winners |= quint32(values[p] == best) << p;
+            winners |= quint32(hands[p] == best) << p;
         if ((winners & (winners - 1)) == 0) {
             m_wins[qCountTrailingZeroBits(winners)] += weight;
             return;
