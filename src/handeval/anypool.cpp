@@ -1,23 +1,27 @@
 #include "anypool.h"
 
+#include "belowzero.h"
 #include "candidate.h"
 #include "enumeration.h"
-
-#include <QtCore/QVarLengthArray>
 
 #include <algorithm>
 #include <numeric>
 
-// Cost. Reading the pool is linear in its size. When some hand that the
+// Cost. Reading the pool is linear in its size, and so is keeping of each
+// suit, rank and kind (free or limited) the latest five cards: a hand needs
+// no more, and of equal hands the later choice wins. What remains is at most
+// five cards for each of the 256 bytes and each kind. A dozen cards or fewer
+// are enumerated (792 choices at most). Otherwise, when some hand that the
 // window allows takes only cards ranked 0 and above (every byte but those
 // from -7 down), the best hand is one of those, and the pool is searched by
-// counts: each choice of how many cards of each rank, in
-// any suits or all in one suit, is scored once, some tens of thousands at
-// most whatever the pool's size (a few milliseconds), and the winning cards
-// are picked in five passes over the pool. Otherwise, and for a pool of a
-// dozen cards or fewer once repeats beyond five are left out, the choices are
-// enumerated: that grows with the fifth power of the number of distinct bytes
-// from -7 down.
+// counts: each choice of how many cards of each rank, in any suits or all in
+// one suit, is scored once, some tens of thousands at most whatever the
+// pool's size (a few milliseconds), and the winning cards are picked in five
+// passes over the pool. Else every hand takes a card ranked below zero, and
+// its value depends only on its lowest rank and the parity of one other:
+// belowzero.h finds the best of those 31 values and the latest choice of it
+// in at most 62 + 10 tests per card kept, each a count or a walk over the
+// ranks: under a millisecond in every such pool tried.
 
 namespace Marrowick {
 namespace HandEvaluation {
@@ -25,10 +29,7 @@ namespace HandEvaluation {
 namespace {
 
 const int smallPool = 12;
-const int lowestSuit = -3; // the suit field of a byte runs from -3 to 3
-const int suitSlots = 7;
 const int noSuit = lowestSuit - 1; // counts over all suits together
-const int lowestRank = -31;
 
 LimitedSpan spanOf(int count, int free, int limited)
 {
@@ -280,18 +281,18 @@ bool evaluateAnyPool(const HandPool &pool, const Window &window, BestHand &best)
         std::iota(positions, positions + pool.size(), 0);
         return enumerateCandidates(pool, window, positions, pool.size(), best);
     }
-    if (keptCards(pool, [](int) {}) > smallPool) {
-        const Supply supply(pool);
-        if (supply.fits(window))
-            return searchByCounts(pool, window, supply, best);
-    }
+    // Every byte, free and limited, five times at most: no allocation.
+    int kept[256 * 2 * handSize];
+    int keptCount = 0;
+    keptCards(pool, [&kept, &keptCount](int position) { kept[keptCount++] = position; });
+    std::reverse(kept, kept + keptCount);
+    if (keptCount <= smallPool)
+        return enumerateCandidates(pool, window, kept, keptCount, best);
 
-    // Allocates only for a pool of some hundred cards ranked below zero,
-    // whose enumeration would take hours anyway.
-    QVarLengthArray<int, 256> kept;
-    keptCards(pool, [&kept](int position) { kept.append(position); });
-    std::reverse(kept.begin(), kept.end());
-    return enumerateCandidates(pool, window, kept.constData(), int(kept.size()), best);
+    const Supply supply(pool);
+    if (supply.fits(window))
+        return searchByCounts(pool, window, supply, best);
+    return searchBelowZero(pool, window, kept, keptCount, best);
 }
 
 } // namespace HandEvaluation

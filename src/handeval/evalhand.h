@@ -97,10 +97,9 @@ public:
      * Cost: for distinct real cards (codes 1 to 52, none repeated) a call
      * costs about as much as reading its arguments, whatever their number and
      * the window. Any other pool costs time linear in its size plus a search
-     * of a few milliseconds at most, whatever the size; only a window that
-     * makes every hand take a byte from -7 down (a card ranked below zero)
-     * leaves the choices to be enumerated one by one, which grows with the
-     * fifth power of the number of distinct such bytes.
+     * whose cost does not grow with the size: a few milliseconds at most, and
+     * well under one when every hand the window allows takes a byte from -7
+     * down (a card ranked below zero).
      */
     bool Evaluate(QByteArray cards, QByteArray limitedCards, int minLimited, int maxLimited, int &value, handType &type,
                   QByteArray &kickers, QByteArray *bestCards = nullptr) const;

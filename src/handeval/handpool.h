@@ -37,6 +37,11 @@ struct DecodingTable
 
 inline constexpr DecodingTable decodingTable;
 
+// What decodeCard gives for any byte: suits from -3 to 3, ranks from -31 to 14.
+const int lowestSuit = -3;
+const int suitSlots = 7;
+const int lowestRank = -31;
+
 inline DecodedCard decodeCard(char code)
 {
     return decodingTable.cards[uchar(code)];
