@@ -15,14 +15,20 @@ using Marrowick::EvalHand;
 
 namespace {
 
-// Mostly real cards, now and then a byte of no card.
+// Mostly real cards, now and then a byte of no card: -1 to -6 (aces and
+// rank 0), or one of the bytes from -7 down, spread so that every rank below
+// zero comes up.
 QByteArray pool(FuzzInput &input, int most)
 {
     QByteArray cards = input.bytes(most);
     for (char &card : cards) {
-        const auto byte = uint8_t(card);
+        const int byte = uint8_t(card);
         if (byte < 212)
             card = char(byte % 53);
+        else if (byte < 218)
+            card = char(211 - byte); // -1 to -6
+        else
+            card = char(-7 - (byte - 218) * 121 / 37); // -7 to -128
     }
     return cards;
 }

@@ -111,7 +111,7 @@ struct Stage
     enum Kind : quint8 {
         NothingYet, // no card
         OneLow, // one card, of the lowest rank
-        Settled, // two cards ranked 0 or below or more: r3 is the second of them
+        Settled, // two or more cards ranked 0 or below: r3 is the second lowest
         Rising // one card ranked 0 or below, then cards ranked 2 and up
     };
 
@@ -119,30 +119,35 @@ struct Stage
     static Stage oneLow(int suit) { return Stage {OneLow, qint8(suit), false, 0, false}; }
     static Stage settled(bool odd) { return Stage {Settled, 0, odd, 0, false}; }
 
-    static const int count = 1 + 4 + 2 + 4 * 2 * 3 * 2;
+    // Indices: nothing yet, then a block for each kind.
+    static const int oneLowFirst = 1;
+    static const int settledFirst = oneLowFirst + suitsBelowZero;
+    static const int risingFirst = settledFirst + 2;
+    static const int count = risingFirst + suitsBelowZero * 2 * 3 * 2;
+
     int index() const
     {
         switch (kind) {
         case NothingYet:
             return 0;
         case OneLow:
-            return 1 + suit - lowestSuit;
+            return oneLowFirst + suit - lowestSuit;
         case Settled:
-            return 5 + odd;
+            return settledFirst + odd;
         case Rising:
             break;
         }
-        return 7 + (((suit - lowestSuit) * 2 + odd) * 3 + onceParity) * 2 + offSuit;
+        return risingFirst + (((suit - lowestSuit) * 2 + odd) * 3 + onceParity) * 2 + offSuit;
     }
     static Stage at(int index)
     {
-        if (index == 0)
+        if (index < oneLowFirst)
             return nothingYet();
-        if (index < 5)
-            return oneLow(index - 1 + lowestSuit);
-        if (index < 7)
-            return settled(index - 5);
-        const int code = index - 7;
+        if (index < settledFirst)
+            return oneLow(index - oneLowFirst + lowestSuit);
+        if (index < risingFirst)
+            return settled(index - settledFirst);
+        const int code = index - risingFirst;
         return Stage {Rising, qint8(code / 12 + lowestSuit), bool(code / 6 % 2), quint8(code / 2 % 3), bool(code % 2)};
     }
 
