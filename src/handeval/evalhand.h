@@ -97,9 +97,10 @@ public:
      * Cost: for distinct real cards (codes 1 to 52, none repeated) a call
      * costs about as much as reading its arguments, whatever their number and
      * the window. Any other pool costs time linear in its size plus a search
-     * whose cost does not grow with the size: a few milliseconds at most, and
-     * well under one when every hand the window allows takes a byte from -7
-     * down (a card ranked below zero).
+     * with a bound that does not grow with the size (of cards alike in suit,
+     * rank and array, five at most count): a few milliseconds at most in
+     * every pool measured, under one when every hand the window allows takes
+     * a byte from -7 down (a card ranked below zero).
      */
     bool Evaluate(QByteArray cards, QByteArray limitedCards, int minLimited, int maxLimited, int &value, handType &type,
                   QByteArray &kickers, QByteArray *bestCards = nullptr) const;
