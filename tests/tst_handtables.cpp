@@ -102,7 +102,6 @@ void TestHandTables::randomDeals_data()
     QTest::newRow("one hole card") << 1 << 0 << 1 << 5000;
     QTest::newRow("Omaha") << 4 << 2 << 2 << 20000;
     QTest::newRow("five-card Omaha") << 5 << 2 << 2 << 5000;
-    QTest::newRow("both hole cards") << 2 << 2 << 2 << 5000;
     QTest::newRow("at least one of three") << 3 << 1 << 3 << 3000;
     QTest::newRow("three of six") << 6 << 3 << 3 << 2000;
 }
