@@ -24,16 +24,11 @@ const QByteArray freeDeck = "<svg xmlns='http://www.w3.org/2000/svg' width='420'
                             "<rect id='red_joker' x='315' y='0' width='100' height='150' fill='#e0e000'/>"
                             "</svg>";
 
-bool writeFile(const QString &name, const QByteArray &contents)
+// The file's name, or an empty string when it could not be written.
+QString written(const QString &name, const QByteArray &contents)
 {
     QFile file(name);
-    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
-}
-
-QByteArray builtInDocument()
-{
-    QFile file(CardDeck::builtInDeckPath());
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() ? name : QString();
 }
 
 int redPixels(const QImage &image)
@@ -164,8 +159,8 @@ void TestCardDeck::freeDeckNaming()
     QFETCH(QString, element);
     QFETCH(bool, present);
 
-    const QString file = m_dir.filePath("free.svg");
-    QVERIFY(writeFile(file, freeDeck));
+    const QString file = written(m_dir.filePath("free.svg"), freeDeck);
+    QVERIFY(!file.isEmpty());
     CardDeck deck(file);
     QVERIFY2(deck.isValid(), qPrintable(deck.errorString()));
     QCOMPARE(deck.naming(), CardDeck::FreeDeckNaming);
@@ -201,18 +196,14 @@ void TestCardDeck::brokenFiles_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("reason");
 
-    const QString missing = m_dir.filePath("missing.svg");
-    QTest::newRow("missing") << missing << "there is no such file";
-    const QString empty = m_dir.filePath("empty.svg");
-    QTest::newRow("empty") << (writeFile(empty, QByteArray()) ? empty : QString()) << "it is empty";
-    const QString truncated = m_dir.filePath("truncated.svg");
-    const QByteArray document = builtInDocument();
-    QTest::newRow("truncated") << (writeFile(truncated, document.left(document.size() / 2)) ? truncated : QString())
+    QTest::newRow("missing") << m_dir.filePath("missing.svg") << "there is no such file";
+    QTest::newRow("empty") << written(m_dir.filePath("empty.svg"), QByteArray()) << "it is empty";
+    QFile builtIn(CardDeck::builtInDeckPath());
+    const QByteArray document = builtIn.open(QIODevice::ReadOnly) ? builtIn.readAll() : QByteArray();
+    QTest::newRow("truncated") << written(m_dir.filePath("truncated.svg"), document.left(document.size() / 2))
                                << "it is not a readable SVG document";
-    const QString noCards = m_dir.filePath("nocards.svg");
-    QTest::newRow("no cards") << (writeFile(noCards, "<svg xmlns='http://www.w3.org/2000/svg'><rect id='x'/></svg>")
-                                      ? noCards
-                                      : QString())
+    QTest::newRow("no cards") << written(m_dir.filePath("nocards.svg"),
+                                         "<svg xmlns='http://www.w3.org/2000/svg'><rect id='x'/></svg>")
                               << "it holds no card pictures of a known naming";
     const QString fifo = m_dir.filePath("fifo.svg");
     QTest::newRow("FIFO") << (::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 ? fifo : QString())
@@ -235,7 +226,7 @@ void TestCardDeck::brokenFiles()
 void TestCardDeck::findsDecksByName()
 {
     QTemporaryDir folder;
-    QVERIFY(writeFile(folder.filePath("mine.svgz"), freeDeck));
+    QVERIFY(!written(folder.filePath("mine.svgz"), freeDeck).isEmpty());
     Marrowick::LocalResources::setSearchPaths({folder.path() + "/"});
 
     QCOMPARE(CardDeck::findDeck("mine"), folder.filePath("mine.svgz"));
