@@ -156,11 +156,13 @@ void TestEvalHand::bestHand_data()
     addHand("pair of nines", EvalHand::Pair, 0x0199ED50, cards("sA hK c5"), cards("d9 c9 sA hK c5"),
             cards("c9 d9 sA hK c5"));
 
-    // Straights at their edges, windows at their extremes.
+    // Straights at their edges, windows at their extremes, a hold'em hand.
     addHand("no wrap around the ace", EvalHand::HighCard, 0x00EDC320, cards("sK hQ d3 c2"), cards("sA sK hQ d3 c2"),
             cards("hQ sK sA c2 d3"));
     addHand("huge window", EvalHand::StraightFlush, 0x08654320, QByteArray(), cards("c6 c5 c4 c3 c2"),
             cards("c2 c3 c4 c5"), cards("c6"), INT_MIN, INT_MAX);
+    addHand("hold'em", EvalHand::ThreeOfAKind, 0x03DDDE90, cards("hA h9"), cards("sK dK cK hA h9"),
+            cards("cK dK h9 s4 c2"), cards("sK hA"), 0, 2);
 
     // Repeated bytes are separate cards.
     addHand("flush holding a full house", EvalHand::FullHouse, 0x06EEEDD0, QByteArray(), cards("sA sA sA sK sK"),
