@@ -22,9 +22,8 @@ class TestShowdownProgram : public QObject
 
 private Q_SLOTS:
     void defaultDealDependsOnTheSeedAlone();
-    void givenCards_data();
-    void givenCards();
-    void help();
+    void printout_data();
+    void printout();
     void badInput_data();
     void badInput();
     void settingsStore_data();
@@ -60,7 +59,7 @@ void TestShowdownProgram::defaultDealDependsOnTheSeedAlone()
     QVERIFY(seven.out.section(QLatin1Char('\n'), 1) != first.out.section(QLatin1Char('\n'), 1));
 }
 
-void TestShowdownProgram::givenCards_data()
+void TestShowdownProgram::printout_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QStringList>("expectedLines");
@@ -84,9 +83,14 @@ void TestShowdownProgram::givenCards_data()
     QTest::newRow("more players than hands are dealt in")
         << QStringList {latin1("-hands"), latin1("hA hK"), latin1("-players"), latin1("5")}
         << QStringList {latin1("Texas hold'em, 5 players, seed 6"), latin1("Player 1  hA hK "), latin1("Player 5  ")};
+    QTest::newRow("help, whatever else is asked")
+        << QStringList {latin1("-players"), latin1("99"), latin1("-help")}
+        << QStringList {latin1("Usage: marrowick-showdown [options]"),
+                        latin1(" -players <int>: players at the table, 2 to 10 (default value: 4)"),
+                        latin1(" -game <String>: holdem or omaha (default value: holdem)")};
 }
 
-void TestShowdownProgram::givenCards()
+void TestShowdownProgram::printout()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QStringList, expectedLines);
@@ -101,16 +105,6 @@ void TestShowdownProgram::givenCards()
             std::any_of(lines.cbegin(), lines.cend(), [&](const QString &line) { return line.startsWith(expected); });
         QVERIFY2(found, qPrintable(expected + latin1(" not in:\n") + run.out));
     }
-}
-
-void TestShowdownProgram::help()
-{
-    const ProgramRun run = showdown({latin1("-players"), latin1("99"), latin1("-help")});
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.err, QString());
-    QVERIFY(run.out.startsWith(latin1("Usage: marrowick-showdown [options]\n")));
-    QVERIFY(run.out.contains(latin1("\n -players <int>: players at the table, 2 to 10 (default value: 4)\n")));
-    QVERIFY(run.out.contains(latin1("\n -game <String>: holdem or omaha (default value: holdem)\n")));
 }
 
 void TestShowdownProgram::badInput_data()
