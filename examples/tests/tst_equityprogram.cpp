@@ -129,9 +129,6 @@ void TestEquityProgram::badInput_data()
                                << latin1("-board: \"Kh7d2\" is not a list of two-character cards");
     QTest::newRow("negative threads") << QStringList {latin1("-threads"), latin1("-1"), latin1("AhAs"), latin1("KdKc")}
                                       << latin1("-threads must be from 0 to 1024, not -1");
-    QTest::newRow("threads beyond 32 bits")
-        << QStringList {latin1("-threads"), latin1("4294967297"), latin1("AhAs"), latin1("KdKc")}
-        << latin1("-threads must be from 0 to 1024, not 4294967297");
     QTest::newRow("unknown option") << QStringList {latin1("-odds"), latin1("AhAs"), latin1("KdKc")}
                                     << latin1("unknown option or missing value; the options are listed above");
 }
