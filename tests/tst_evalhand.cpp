@@ -115,8 +115,8 @@ class TestEvalHand : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void bestHand_data();
-    void bestHand();
+    void bestHandOrNone_data();
+    void bestHandOrNone();
     void everyFiveCardHand();
     void randomInputsMatchTheModel_data();
     void randomInputsMatchTheModel();
@@ -125,7 +125,7 @@ private Q_SLOTS:
     void typeNames();
 };
 
-void TestEvalHand::bestHand_data()
+void TestEvalHand::bestHandOrNone_data()
 {
     QTest::addColumn<QByteArray>("free");
     QTest::addColumn<QByteArray>("limited");
@@ -207,7 +207,7 @@ void TestEvalHand::bestHand_data()
     noHand("127 outside the window", board, bytes({127}), 0, 0);
 }
 
-void TestEvalHand::bestHand()
+void TestEvalHand::bestHandOrNone()
 {
     QFETCH(QByteArray, free);
     QFETCH(QByteArray, limited);
