@@ -119,8 +119,9 @@ void TestEquityCalculator::exactOdds_data()
 {
     addDealColumns();
     // Heads-up, the hearts and spades alike: each board stands for its mirror image, unless a dead card differs.
-    addDeal("hold'em turn and river, mirrored suits", "hAsA dKcK", "c2d7");
-    addDeal("hold'em turn and river, a dead card", "hAsA dKcK", "c2d7", "sK");
+    addDeal("hold'em, three cards to come, mirrored suits", "hAsA dKcK", "c2d7");
+    addDeal("hold'em turn and river, mirrored suits", "hAsA dKcK", "c2d7c9");
+    addDeal("hold'em turn and river, a dead card", "hAsA dKcK", "c2d7c9", "sK");
     addDeal("hold'em turn, straights split", "sAhK dAcK c9c8", "dQhJsTc2");
     addDeal("hold'em flop, ten players", "hAsA dKcK hQcQ sJdJ cTc9 d8d7 s6s5 h4d4 cAd2 hKh9", "s2h3c4");
     addDeal("three split the board", "hAhK dAdK cAcK", "sAsKsQsJsT");
