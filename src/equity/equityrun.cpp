@@ -36,7 +36,7 @@ struct Settling
 
 // Every board that completes a known prefix, in ascending card order, one of
 // each family of boards that a change of suits turns into one another.
-template<class Scorer> class BoardWalk
+template<class Scorer, int Lanes> class BoardWalk
 {
 public:
     BoardWalk(const Scorer &scorer, const SuitSymmetry &symmetry, const FlushReach &reach, const EquityProblem &problem,
@@ -46,7 +46,7 @@ public:
         , m_reach(reach)
         , m_deck(problem.deck.data())
         , m_deckSize(int(problem.deck.size()))
-        , m_tally(tally)
+        , m_buffer(tally)
     {
         std::copy(problem.board.begin(), problem.board.end(), m_cards.begin());
     }
@@ -133,8 +133,8 @@ private:
 
     void score(const CardsState &board, quint64 weight)
     {
-        m_scorer.score(board, m_cards.data(), m_hands.data());
-        m_tally.add(m_hands.data(), weight);
+        m_scorer.score(board, m_cards.data(), m_buffer.hands());
+        m_buffer.add(weight);
     }
 
     const Scorer &m_scorer;
@@ -142,16 +142,15 @@ private:
     const FlushReach &m_reach;
     const int *m_deck;
     int m_deckSize;
-    Tally &m_tally;
+    TallyBuffer<Lanes> m_buffer;
     mutable std::array<int, boardSize> m_cards {};
-    std::array<Strength, maxPlayers> m_hands {};
 };
 
 // Boards that one thread deals with in less time than it takes to start another.
 const qint64 smallRun = 50000;
 
 // Exact: the tasks are the first one or two missing cards, so that threads share the work finely.
-template<class Scorer>
+template<class Scorer, int Lanes>
 Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int threads, RunControl &control)
 {
     const int n = int(problem.deck.size());
@@ -173,7 +172,7 @@ Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int th
     const FlushReach reach(problem);
     return runTasks(control.total < smallRun ? 1 : threads, qint64(tasks.size()), problem.playerCount(), control.cancel,
                     [&](qint64 task, Tally &tally) {
-                        BoardWalk<Scorer> walk(scorer, symmetry, reach, problem, tally);
+                        BoardWalk<Scorer, Lanes> walk(scorer, symmetry, reach, problem, tally);
                         CardsState state = base;
                         Settling settling;
                         settling.undecided = symmetry.allChanges();
@@ -197,7 +196,7 @@ Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int th
 const qint64 batchSize = 4096;
 const qint64 batchesPerRound = 64;
 
-template<class Scorer>
+template<class Scorer, int Lanes>
 void dealBatch(const Scorer &scorer, const EquityProblem &problem, quint64 seed, qint64 batch, qint64 deals,
                Tally &tally)
 {
@@ -210,7 +209,7 @@ void dealBatch(const Scorer &scorer, const EquityProblem &problem, quint64 seed,
     std::array<int, boardSize> cards {};
     std::copy(problem.board.begin(), problem.board.end(), cards.begin());
     const CardsState base = stateOf(cards.data(), known);
-    std::array<Strength, maxPlayers> hands {};
+    TallyBuffer<Lanes> buffer(tally);
     for (qint64 deal = 0; deal < deals; ++deal) {
         CardsState state = base;
         // A partial shuffle: the first cards of the deck become the board.
@@ -220,8 +219,8 @@ void dealBatch(const Scorer &scorer, const EquityProblem &problem, quint64 seed,
             cards[size_t(known + i)] = deck[size_t(i)];
             state = state.with(deck[size_t(i)]);
         }
-        scorer.score(state, cards.data(), hands.data());
-        tally.add(hands.data());
+        scorer.score(state, cards.data(), buffer.hands());
+        buffer.add();
     }
 }
 
@@ -264,7 +263,7 @@ EquityResult resultOf(const Tally &tally, bool exact)
     return result;
 }
 
-template<class Scorer>
+template<class Scorer, int Lanes>
 EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem, const RunSettings &settings,
                               RunControl &control)
 {
@@ -279,7 +278,7 @@ EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem
             runTasks(settings.threads, count, problem.playerCount(), control.cancel, [&](qint64 task, Tally &own) {
                 const qint64 batch = first + task;
                 const qint64 deals = std::min(batchSize, limit - batch * batchSize);
-                dealBatch(scorer, problem, settings.seed, batch, deals, own);
+                dealBatch<Scorer, Lanes>(scorer, problem, settings.seed, batch, deals, own);
                 control.done += deals;
             }));
         first += count;
@@ -289,15 +288,36 @@ EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem
     return resultOf(tally, false);
 }
 
+template<class Scorer, int Lanes>
+EquityResult calculate(const Scorer &scorer, const EquityProblem &problem, const RunSettings &settings,
+                       RunControl &control)
+{
+    return settings.trials > 0 || settings.targetStandardError > 0
+        ? dealRandomBoards<Scorer, Lanes>(scorer, problem, settings, control)
+        : resultOf(countEveryBoard<Scorer, Lanes>(scorer, problem, settings.threads, control), true);
+}
+
 template<class Scorer>
 EquityResult runWith(const EquityProblem &problem, const RunSettings &settings, RunControl &control)
 {
     const Scorer scorer(problem); // builds the tables it needs on first use, before the clock starts
     QElapsedTimer timer;
     timer.start();
-    EquityResult result = settings.trials > 0 || settings.targetStandardError > 0
-        ? dealRandomBoards(scorer, problem, settings, control)
-        : resultOf(countEveryBoard(scorer, problem, settings.threads, control), true);
+    EquityResult result;
+    switch (lanesFor(problem.playerCount())) {
+    case lanesFor(2):
+        result = calculate<Scorer, lanesFor(2)>(scorer, problem, settings, control);
+        break;
+    case lanesFor(8):
+        result = calculate<Scorer, lanesFor(8)>(scorer, problem, settings, control);
+        break;
+    case lanesFor(16):
+        result = calculate<Scorer, lanesFor(16)>(scorer, problem, settings, control);
+        break;
+    default:
+        result = calculate<Scorer, maxLanes>(scorer, problem, settings, control);
+        break;
+    }
     result.seconds = double(timer.nsecsElapsed()) / 1e9;
     return result;
 }

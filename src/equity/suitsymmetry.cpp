@@ -48,6 +48,8 @@ SuitSymmetry::SuitSymmetry(const EquityProblem &problem)
         }
         m_images.push_back(images);
     }
+    for (int keepers = 1; keepers <= size(); ++keepers)
+        m_familySizes.push_back(quint64(size() / keepers));
 }
 
 int SuitSymmetry::compareSuits(unsigned a, unsigned b)

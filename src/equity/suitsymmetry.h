@@ -54,10 +54,8 @@ public:
     /// How many boards the least board of a family stands for, given the changes that keep it.
     quint64 familySize(quint32 keeping) const
     {
-        int keepers = 1;
-        for (; keeping; keeping &= keeping - 1)
-            ++keepers;
-        return quint64(size()) / quint64(keepers);
+        // Most boards are kept by no change; a division on every board would cost more than the rest of its count.
+        return keeping == 0 ? quint64(size()) : m_familySizes[qPopulationCount(keeping)];
     }
 
 private:
@@ -65,6 +63,7 @@ private:
     static int compareSuits(unsigned a, unsigned b);
 
     std::vector<std::array<quint8, 16>> m_images; ///< per change, the image of each suit mask
+    std::vector<quint64> m_familySizes; ///< by the number of changes other than none that keep a board
 };
 
 } // namespace Equity
