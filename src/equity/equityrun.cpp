@@ -46,6 +46,7 @@ public:
         , m_reach(reach)
         , m_deck(problem.deck.data())
         , m_deckSize(int(problem.deck.size()))
+        , m_unchangedWeight(symmetry.familySize(0))
         , m_buffer(tally)
     {
         std::copy(problem.board.begin(), problem.board.end(), m_cards.begin());
@@ -104,24 +105,29 @@ private:
     // scored once, with their weights added up.
     void lastCard(int start, int depth, const CardsState &state, const Settling &settling)
     {
+        const unsigned flushSuits = m_reach.suitsThatMatter(state);
         for (int i = start; i < m_deckSize;) {
             const int rank = rankOf(m_deck[i]);
             quint64 plainWeight = 0;
             int plainCard = -1;
             for (; i < m_deckSize && rankOf(m_deck[i]) == rank; ++i) {
-                Settling after;
-                if (!next(settling, m_deck[i], after))
-                    return; // as in walk(), on the first card of a rank: no weight of it is kept back
-                if (after.undecided && !m_symmetry.settle(after.suits, after.undecided))
-                    continue;
-                const quint64 weight = m_symmetry.familySize(after.undecided);
-                const CardsState board = state.with(m_deck[i]);
-                if (m_reach.suitsMatter(board)) {
-                    m_cards[size_t(depth)] = m_deck[i];
-                    score(board, weight);
+                const int card = m_deck[i];
+                quint64 weight = m_unchangedWeight;
+                // Once no change of suits keeps the board so far, every card that follows counts alike.
+                if (settling.undecided) {
+                    Settling after;
+                    if (!next(settling, card, after))
+                        return; // as in walk(), on the first card of a rank: no weight of it is kept back
+                    if (after.undecided && !m_symmetry.settle(after.suits, after.undecided))
+                        continue;
+                    weight = m_symmetry.familySize(after.undecided);
+                }
+                if (flushSuits & (1u << suitOf(card))) {
+                    m_cards[size_t(depth)] = card;
+                    score(state.with(card), weight);
                 } else {
                     plainWeight += weight;
-                    plainCard = m_deck[i];
+                    plainCard = card;
                 }
             }
             if (plainWeight > 0) {
@@ -142,6 +148,7 @@ private:
     const FlushReach &m_reach;
     const int *m_deck;
     int m_deckSize;
+    quint64 m_unchangedWeight;
     TallyBuffer<Lanes> m_buffer;
     mutable std::array<int, boardSize> m_cards {};
 };

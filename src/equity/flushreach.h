@@ -39,6 +39,17 @@ public:
     /// Whether some player may hold a flush on the complete board @p board.
     bool suitsMatter(const CardsState &board) const { return ((board.suitCounters + m_bias) & flushBits) != 0; }
 
+    /// The suits (bit s for suit s) of the last cards that make @p board, one card short, a board where suits matter.
+    unsigned suitsThatMatter(const CardsState &board) const
+    {
+        unsigned suits = 0;
+        for (int suit = 0; suit < suitCount; ++suit) {
+            if (suitsMatter(board.with(suit))) // card number `suit` is the two of that suit: any card of it will do
+                suits |= 1u << suit;
+        }
+        return suits;
+    }
+
 private:
     quint32 m_bias = 0;
 };
