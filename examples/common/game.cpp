@@ -7,13 +7,15 @@ GameRules gameRules(Game game)
     return {QStringLiteral("Texas hold'em"), 2, 0, 2};
 }
 
-bool gameFromName(const QString &name, Game *game)
+bool gameFromName(const QString &name, Game *game, QString *error)
 {
-    if (name == QLatin1String("holdem"))
+    if (name == QLatin1String("holdem")) {
         *game = Game::Holdem;
-    else if (name == QLatin1String("omaha"))
+    } else if (name == QLatin1String("omaha")) {
         *game = Game::Omaha;
-    else
+    } else {
+        *error = QStringLiteral("unknown game \"") + name + QStringLiteral("\": use holdem or omaha");
         return false;
+    }
     return true;
 }

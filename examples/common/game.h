@@ -18,7 +18,7 @@ struct GameRules
 // Hold'em plays the best five of the seven cards; Omaha exactly two hole cards and three from the board.
 GameRules gameRules(Game game);
 
-// Reads "holdem" or "omaha"; false for anything else.
-bool gameFromName(const QString &name, Game *game);
+// Reads "holdem" or "omaha"; false with a message in @p error for anything else.
+bool gameFromName(const QString &name, Game *game, QString *error);
 
 #endif

@@ -1,6 +1,7 @@
 #include "programoptions.h"
 
 #include <QtCore/QRegularExpression>
+#include <QtCore/QSettings>
 
 #include <limits>
 
@@ -42,6 +43,11 @@ QList<CommandLineOptions::Option> helpSwitches()
 bool helpRequested(CommandLineOptions &options)
 {
     return options.hasValue(QStringLiteral("h")) || options.hasValue(QStringLiteral("help"));
+}
+
+bool isGiven(const CommandLineOptions &options, const QString &name)
+{
+    return options.hasValue(name) || (options.useQSettings() && QSettings().contains(name));
 }
 
 bool readWholeNumber(const CommandLineOptions &options, const QString &name, qlonglong low, qlonglong high,

@@ -37,6 +37,10 @@ Marrowick::CommandLineOptions::Option option(const char *name, QMetaType::Type t
 QList<Marrowick::CommandLineOptions::Option> helpSwitches();
 bool helpRequested(Marrowick::CommandLineOptions &options);
 
+// Whether the option @p name was given, on the command line or in the
+// settings store, rather than left to its default.
+bool isGiven(const Marrowick::CommandLineOptions &options, const QString &name);
+
 // A whole number from @p low to @p high, from the command line or the
 // settings store; false with a message in @p error for anything else.
 bool readWholeNumber(const Marrowick::CommandLineOptions &options, const QString &name, qlonglong low, qlonglong high,

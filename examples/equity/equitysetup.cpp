@@ -58,11 +58,8 @@ bool readCards(const EquityOptions &options, const char *name, QByteArray *codes
 
 bool readSetup(const EquityOptions &options, const QStringList &hands, EquitySetup *setup, QString *error)
 {
-    const QString gameName = OptionValues::readText(options, QStringLiteral("game"));
-    if (!gameFromName(gameName, &setup->game)) {
-        *error = QStringLiteral("unknown game \"") + gameName + QStringLiteral("\": use holdem or omaha");
+    if (!gameFromName(OptionValues::readText(options, QStringLiteral("game")), &setup->game, error))
         return false;
-    }
     qlonglong number = 0;
     if (!readWholeNumber(options, QStringLiteral("trials"), 0, 1000000000000LL, &number, error))
         return false;

@@ -26,7 +26,8 @@ bool readFixedCards(const ShowdownOptions &options, Deal::FixedCards *fixed, QSt
     return true;
 }
 
-// With hands given, the table has one seat per hand (and at least two) unless -players asks for more.
+// With hands given, the table has one seat per hand (and at least two) unless -players, typed or
+// stored, asks for more.
 bool readPlayers(ShowdownOptions &options, int hands, int *players, QString *error)
 {
     const QString name = QStringLiteral("players");
@@ -35,7 +36,7 @@ bool readPlayers(ShowdownOptions &options, int hands, int *players, QString *err
             QString::number(Deal::maxPlayers) + QStringLiteral(" players sit at a table");
         return false;
     }
-    if (hands > 0 && !options.hasValue(name)) {
+    if (hands > 0 && !OptionValues::isGiven(options, name)) {
         *players = std::max(hands, Deal::minPlayers);
         return true;
     }
@@ -48,11 +49,8 @@ bool readPlayers(ShowdownOptions &options, int hands, int *players, QString *err
 
 bool readSetup(ShowdownOptions &options, ShowdownSetup *setup, QString *error)
 {
-    const QString gameName = OptionValues::readText(options, QStringLiteral("game"));
-    if (!gameFromName(gameName, &setup->game)) {
-        *error = QStringLiteral("unknown game \"") + gameName + QStringLiteral("\": use holdem or omaha");
+    if (!gameFromName(OptionValues::readText(options, QStringLiteral("game")), &setup->game, error))
         return false;
-    }
     qlonglong number = 0;
     if (!readWholeNumber(options, QStringLiteral("seed"), 0, std::numeric_limits<quint32>::max(), &number, error))
         return false;

@@ -163,9 +163,11 @@ void TestShowdownProgram::settingsStore_data()
     QTest::newRow("the command line wins") << QByteArray("players=lots\ngame=omaha\n")
                                            << QStringList {latin1("-players"), latin1("5")}
                                            << latin1("Omaha, 5 players, seed 6\n");
-    // Written by hand as the README shows it: QSettings reads the comma as a list separator.
-    QTest::newRow("a line with commas") << QByteArray("hands=sT d3,cK dK\nboard=sA sK sQ sJ c2\n") << QStringList()
-                                        << latin1("\nPlayer 1  sT d3 Royal flush ");
+    // Written by hand as the README shows it: QSettings reads the comma as a list separator, and the
+    // stored player count still seats more players than the hands given.
+    const QByteArray readmeStore("players=6\nhands=sT d3,cK dK\nboard=sA sK sQ sJ c2\n");
+    QTest::newRow("a line with commas") << readmeStore << QStringList() << latin1("\nPlayer 1  sT d3 Royal flush ");
+    QTest::newRow("stored players beside stored hands") << readmeStore << QStringList() << latin1(", 6 players,");
 }
 
 void TestShowdownProgram::settingsStore()
