@@ -39,8 +39,8 @@ void TestCommand::metaObject_data()
     QTest::addColumn<QString>("expected"); // class, superclass and the class's own methods
 
     QTest::newRow("Command") << &Command::staticMetaObject
-                             << QStringLiteral("Marrowick::Command : QObject; public signal start(Command*); "
-                                               "public signal done(Command*)");
+                             << QStringLiteral("Marrowick::Command : QObject; protected signal start(Command*); "
+                                               "protected signal done(Command*)");
     QTest::newRow("CompositeCommand")
         << &Marrowick::CompositeCommand::staticMetaObject
         << QStringLiteral("Marrowick::CompositeCommand : Marrowick::Command; private slot slotNextCommand()");

@@ -64,9 +64,10 @@ namespace Marrowick {
  *
  * Signals: Command itself emits neither. A derived command emits start() when
  * its work begins (the composites do so first thing in exec()) and done() once
- * per exec(), always for itself. The signals are public so that games connect
- * to them with member-function pointers; nothing but the command itself should
- * emit them.
+ * per exec(), always for itself. The meta-object reports both signals as
+ * protected; in C++ they are public so that games connect to them with
+ * member-function pointers, but nothing but the command itself should emit
+ * them.
  */
 class MARROWICK_EXPORT Command : public QObject
 {
