@@ -2,6 +2,7 @@
 
 #include "flushreach.h"
 #include "randomgenerator.h"
+#include "rankfirstcount.h"
 #include "scorers.h"
 #include "suitsymmetry.h"
 #include "taskrunner.h"
@@ -15,16 +16,6 @@ namespace Marrowick {
 namespace Equity {
 
 namespace {
-
-qint64 combinations(int n, int k)
-{
-    if (k < 0 || k > n)
-        return 0;
-    qint64 result = 1;
-    for (int i = 1; i <= k; ++i)
-        result = result * (n - k + i) / i;
-    return result;
-}
 
 // Where a walk stands in settling the suit changes (see SuitSymmetry).
 struct Settling
@@ -153,13 +144,15 @@ private:
     mutable std::array<int, boardSize> m_cards {};
 };
 
-// Boards that one thread deals with in less time than it takes to start another.
-const qint64 smallRun = 50000;
 
-// Exact: the tasks are the first one or two missing cards, so that threads share the work finely.
+// Exact: by ranks first where it applies, otherwise a walk through the boards
+// whose tasks are the first one or two missing cards, so that threads share the work finely.
 template<class Scorer, int Lanes>
 Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int threads, RunControl &control)
 {
+    const FlushReach reach(problem);
+    if (RankFirstCount<Scorer, Lanes>::applies(reach))
+        return RankFirstCount<Scorer, Lanes>(scorer, problem, reach).count(threads, control);
     const int n = int(problem.deck.size());
     const int missing = problem.missingBoardCards();
     const int known = int(problem.board.size());
@@ -176,8 +169,7 @@ Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int th
     control.total = combinations(n, missing);
     const CardsState base = stateOf(problem.board.data(), known);
     const SuitSymmetry symmetry(problem);
-    const FlushReach reach(problem);
-    return runTasks(control.total < smallRun ? 1 : threads, qint64(tasks.size()), problem.playerCount(), control.cancel,
+    return runTasks(control.total < smallRun ? 1 : threads, qint64(tasks.size()), Tally(problem.playerCount()), control.cancel,
                     [&](qint64 task, Tally &tally) {
                         BoardWalk<Scorer, Lanes> walk(scorer, symmetry, reach, problem, tally);
                         CardsState state = base;
@@ -282,7 +274,7 @@ EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem
     for (qint64 first = 0; first < batches && !control.cancel;) {
         const qint64 count = targeted ? std::min(batchesPerRound, batches - first) : batches;
         tally.merge(
-            runTasks(settings.threads, count, problem.playerCount(), control.cancel, [&](qint64 task, Tally &own) {
+            runTasks(settings.threads, count, Tally(problem.playerCount()), control.cancel, [&](qint64 task, Tally &own) {
                 const qint64 batch = first + task;
                 const qint64 deals = std::min(batchSize, limit - batch * batchSize);
                 dealBatch<Scorer, Lanes>(scorer, problem, settings.seed, batch, deals, own);

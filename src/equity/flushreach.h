@@ -5,6 +5,7 @@
 #include "scorers.h"
 
 #include <algorithm>
+#include <array>
 
 namespace Marrowick {
 namespace Equity {
@@ -31,10 +32,15 @@ public:
             const int needed = boardSize - holeUsable;
             // A counter of at most five that starts at 8 - needed reaches 8 with the board's needed cards;
             // starting at 0 it never does.
-            if (needed <= boardUsable)
+            if (needed <= boardUsable) {
                 m_bias |= quint32(8 - needed) << (4 * suit);
+                m_needed[size_t(suit)] = needed;
+            }
         }
     }
+
+    /// The cards of suit @p suit that a board needs before the suit can matter; more than five when it never does.
+    int needed(int suit) const { return m_needed[size_t(suit)]; }
 
     /// Whether some player may hold a flush on the complete board @p board.
     bool suitsMatter(const CardsState &board) const { return ((board.suitCounters + m_bias) & flushBits) != 0; }
@@ -52,6 +58,7 @@ public:
 
 private:
     quint32 m_bias = 0;
+    std::array<int, suitCount> m_needed {{boardSize + 1, boardSize + 1, boardSize + 1, boardSize + 1}};
 };
 
 } // namespace Equity

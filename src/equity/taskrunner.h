@@ -13,21 +13,25 @@
 namespace Marrowick {
 namespace Equity {
 
+/// Boards that one thread deals with in less time than it takes to start another.
+const qint64 smallRun = 50000;
+
 /**
  * Runs tasks 0 to @p taskCount - 1 on @p threads threads, the calling thread
  * one of them, each thread taking the next task when done with one, and adds
- * up their tallies. @p work is called as work(task, tally). Tasks not yet
- * begun are skipped once @p cancel is set.
+ * up their counts: each thread counts into a copy of @p empty, a Tally or
+ * anything else with merge(). @p work is called as work(task, counts). Tasks
+ * not yet begun are skipped once @p cancel is set.
  */
-template<class Work>
-Tally runTasks(int threads, qint64 taskCount, int players, const std::atomic<bool> &cancel, const Work &work)
+template<class Counts, class Work>
+Counts runTasks(int threads, qint64 taskCount, const Counts &empty, const std::atomic<bool> &cancel, const Work &work)
 {
     std::atomic<qint64> next {0};
     const int used = int(std::max<qint64>(1, std::min<qint64>(threads, taskCount)));
-    std::vector<Tally> tallies(static_cast<size_t>(used), Tally(players));
+    std::vector<Counts> tallies(static_cast<size_t>(used), empty);
     const auto body = [&](int thread) {
-        // A tally of the thread's own, on its own stack, so that threads write to no shared cache line.
-        Tally own(players);
+        // Counts of the thread's own, on its own stack, so that threads write to no shared cache line.
+        Counts own = empty;
         for (;;) {
             if (cancel.load(std::memory_order_relaxed))
                 break;
