@@ -29,10 +29,11 @@ inline qint64 combinations(int n, int k)
  * flush every hand is worth what the ranks make, so each multiset of board
  * ranks is scored once on a board of those ranks whose suits matter to no
  * one, and counted as often as the deck deals that multiset. The boards on
- * which a suit can matter are then dealt one by one: each is counted with
- * its own hands, and taken off its multiset's count by counting the
- * multiset's hands once more with the weight -1 (the tally's counts are
- * unsigned and wrap, so the sums come out exact).
+ * which a suit can matter are dealt one by one: each is counted with its
+ * own hands, and at the end taken off its multiset's count by counting the
+ * multiset's hands once more with a negative weight (the tally's counts are
+ * unsigned and wrap, so the sums come out exact). Threads share both kinds
+ * of work.
  *
  * It needs that a board have at most one suit that can matter, which holds
  * whenever a hand takes at most two hole cards of a suit, as in hold'em and
@@ -74,42 +75,48 @@ public:
         control.total = combinations(int(m_problem.deck.size()), m_missing);
         const int players = m_problem.playerCount();
         m_plainHands.assign(m_tables.fiveCardRankKeys().size() * Lanes, 0);
-        Tally byRanks(players);
-        {
-            TallyBuffer<Lanes> buffer(byRanks);
-            std::array<int, rankCount> counts {};
-            countRanks(0, m_missing, counts, buffer);
-        }
+        std::array<int, rankCount> counts {};
+        splitRanks(0, m_missing, counts);
         buildSuitedTasks();
-        const SuitedCounts suited = runTasks(
-            control.total < smallRun ? 1 : threads, qint64(m_tasks.size()), SuitedCounts {Tally(players), Tally(players)},
-            control.cancel, [&](qint64 task, SuitedCounts &own) {
-                const SuitedTask &cards = m_tasks[size_t(task)];
-                {
-                    TallyBuffer<Lanes> boards(own.boards);
-                    TallyBuffer<Lanes> corrections(own.corrections);
-                    dealAround(cards, boards, corrections);
-                }
-                control.done += combinations(int(m_otherSuits[size_t(cards.suit)].size()), m_missing - cards.count);
-            });
+        const qint64 rankTasks = qint64(m_rankTasks.size());
+        const Counts empty {Tally(players), Tally(players), std::vector<quint64>(m_tables.fiveCardRankKeys().size())};
+        const Counts all = runTasks(control.total < smallRun ? 1 : threads, rankTasks + qint64(m_suitedTasks.size()),
+                                    empty, control.cancel, [&](qint64 task, Counts &own) {
+                                        if (task < rankTasks)
+                                            countRanks(m_rankTasks[size_t(task)], own);
+                                        else
+                                            dealAround(m_suitedTasks[size_t(task - rankTasks)], own, control);
+                                    });
         if (control.cancel)
-            return suited.boards;
-        byRanks.merge(suited.boards);
-        byRanks.merge(suited.corrections);
+            return all.suited;
+        Tally tally = all.byRanks;
+        tally.merge(all.suited);
+        {
+            TallyBuffer<Lanes> buffer(tally);
+            for (size_t id = 0; id < all.suitedByRanks.size(); ++id) {
+                if (all.suitedByRanks[id] > 0) {
+                    std::copy_n(m_plainHands.data() + id * Lanes, Lanes, buffer.hands());
+                    buffer.add(quint64(0) - all.suitedByRanks[id]);
+                }
+            }
+        }
         control.done = control.total.load();
-        return byRanks;
+        return tally;
     }
 
 private:
-    // What the boards on which a suit matters add: their own hands, and their ranks' hands taken off again.
-    struct SuitedCounts
+    // What a thread counts.
+    struct Counts
     {
-        Tally boards;
-        Tally corrections;
-        void merge(const SuitedCounts &other)
+        Tally byRanks; ///< every multiset of board ranks, with its hands where suits matter to no one
+        Tally suited; ///< the boards on which a suit matters, with their own hands
+        std::vector<quint64> suitedByRanks; ///< those boards by the rank id of the board
+        void merge(const Counts &other)
         {
-            boards.merge(other.boards);
-            corrections.merge(other.corrections);
+            byRanks.merge(other.byRanks);
+            suited.merge(other.suited);
+            for (size_t id = 0; id < suitedByRanks.size(); ++id)
+                suitedByRanks[id] += other.suitedByRanks[id];
         }
     };
 
@@ -120,6 +127,34 @@ private:
         int count;
         std::array<int, boardSize> cards;
     };
+
+    // Threads share the multisets of ranks by their counts of the lowest ranks.
+    static const int splitRankCount = 3;
+    struct RankTask
+    {
+        std::array<int, rankCount> counts; ///< of the lowest ranks
+        int left; ///< cards for the higher ranks
+    };
+
+    void splitRanks(int rank, int left, std::array<int, rankCount> &counts)
+    {
+        if (rank == splitRankCount) {
+            m_rankTasks.push_back({counts, left});
+            return;
+        }
+        for (int count = 0; count <= std::min(left, m_ranksLeft[size_t(rank)]); ++count) {
+            counts[size_t(rank)] = count;
+            splitRanks(rank + 1, left - count, counts);
+        }
+        counts[size_t(rank)] = 0;
+    }
+
+    void countRanks(const RankTask &task, Counts &own)
+    {
+        TallyBuffer<Lanes> buffer(own.byRanks);
+        std::array<int, rankCount> counts = task.counts;
+        countRanks(splitRankCount, task.left, counts, buffer);
+    }
 
     // Every multiset of ranks for the missing cards, from rank @p rank on.
     void countRanks(int rank, int left, std::array<int, rankCount> &counts, TallyBuffer<Lanes> &buffer)
@@ -188,7 +223,7 @@ private:
     void chooseSuited(const std::vector<int> &ofSuit, size_t from, int left, SuitedTask &task)
     {
         if (left == 0) {
-            m_tasks.push_back(task);
+            m_suitedTasks.push_back(task);
             return;
         }
         for (size_t i = from; i + size_t(left) <= ofSuit.size(); ++i) {
@@ -199,30 +234,30 @@ private:
     }
 
     // Every board with exactly the task's cards of its suit, the rest of other suits.
-    void dealAround(const SuitedTask &task, TallyBuffer<Lanes> &boards, TallyBuffer<Lanes> &corrections)
+    void dealAround(const SuitedTask &task, Counts &own, RunControl &control)
     {
         std::array<int, boardSize> cards {};
         std::copy(m_problem.board.begin(), m_problem.board.end(), cards.begin());
         std::copy(task.cards.begin(), task.cards.begin() + task.count, cards.begin() + m_problem.board.size());
         const int position = int(m_problem.board.size()) + task.count;
-        dealOthers(m_otherSuits[size_t(task.suit)], 0, position, stateOf(cards.data(), position), cards, boards,
-                   corrections);
+        const std::vector<int> &others = m_otherSuits[size_t(task.suit)];
+        TallyBuffer<Lanes> buffer(own.suited);
+        dealOthers(others, 0, position, stateOf(cards.data(), position), cards, buffer, own.suitedByRanks);
+        control.done += combinations(int(others.size()), m_missing - task.count);
     }
 
     void dealOthers(const std::vector<int> &others, size_t from, int position, const CardsState &state,
-                    std::array<int, boardSize> &cards, TallyBuffer<Lanes> &boards, TallyBuffer<Lanes> &corrections)
+                    std::array<int, boardSize> &cards, TallyBuffer<Lanes> &buffer, std::vector<quint64> &byRanks)
     {
         if (position == boardSize) {
-            m_scorer.score(state, cards.data(), boards.hands());
-            boards.add();
-            const Strength *plain = plainHands(state);
-            std::copy(plain, plain + Lanes, corrections.hands());
-            corrections.add(quint64(0) - 1);
+            m_scorer.score(state, cards.data(), buffer.hands());
+            buffer.add();
+            ++byRanks[size_t(m_tables.fiveCardRankId(state.rankKey))];
             return;
         }
         for (size_t i = from; i + size_t(boardSize - position) <= others.size(); ++i) {
             cards[size_t(position)] = others[i];
-            dealOthers(others, i + 1, position + 1, state.with(others[i]), cards, boards, corrections);
+            dealOthers(others, i + 1, position + 1, state.with(others[i]), cards, buffer, byRanks);
         }
     }
 
@@ -235,7 +270,8 @@ private:
     std::array<int, rankCount> m_ranksLeft {};
     std::array<std::vector<int>, suitCount> m_otherSuits; ///< by suit, the deck's cards of the other suits
     std::vector<Strength> m_plainHands; ///< by the board's rank id, Lanes a board
-    std::vector<SuitedTask> m_tasks;
+    std::vector<RankTask> m_rankTasks;
+    std::vector<SuitedTask> m_suitedTasks;
 };
 
 } // namespace Equity
