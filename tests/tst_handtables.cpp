@@ -83,8 +83,8 @@ void TestHandTables::everyFiveCardHand()
                         const int tableValue = tables.valueOf(tables.bestStrength(cards, boardSize));
                         if (tableValue != value || fiveCardValue(cards) != value) {
                             if (++mismatches < 5)
-                                qWarning("%s: tables %x, Evaluate %x", codes.toHex().constData(),
-                                         unsigned(tableValue), unsigned(value));
+                                qWarning("%s: tables %x, Evaluate %x", codes.toHex().constData(), unsigned(tableValue),
+                                         unsigned(value));
                         }
                     }
     QCOMPARE(hands, 2598960);

@@ -144,7 +144,6 @@ private:
     mutable std::array<int, boardSize> m_cards {};
 };
 
-
 // Exact: by ranks first where it applies, otherwise a walk through the boards
 // whose tasks are the first one or two missing cards, so that threads share the work finely.
 template<class Scorer, int Lanes>
@@ -169,8 +168,8 @@ Tally countEveryBoard(const Scorer &scorer, const EquityProblem &problem, int th
     control.total = combinations(n, missing);
     const CardsState base = stateOf(problem.board.data(), known);
     const SuitSymmetry symmetry(problem);
-    return runTasks(control.total < smallRun ? 1 : threads, qint64(tasks.size()), Tally(problem.playerCount()), control.cancel,
-                    [&](qint64 task, Tally &tally) {
+    return runTasks(control.total < smallRun ? 1 : threads, qint64(tasks.size()), Tally(problem.playerCount()),
+                    control.cancel, [&](qint64 task, Tally &tally) {
                         BoardWalk<Scorer, Lanes> walk(scorer, symmetry, reach, problem, tally);
                         CardsState state = base;
                         Settling settling;
@@ -273,13 +272,13 @@ EquityResult dealRandomBoards(const Scorer &scorer, const EquityProblem &problem
     Tally tally(problem.playerCount());
     for (qint64 first = 0; first < batches && !control.cancel;) {
         const qint64 count = targeted ? std::min(batchesPerRound, batches - first) : batches;
-        tally.merge(
-            runTasks(settings.threads, count, Tally(problem.playerCount()), control.cancel, [&](qint64 task, Tally &own) {
-                const qint64 batch = first + task;
-                const qint64 deals = std::min(batchSize, limit - batch * batchSize);
-                dealBatch<Scorer, Lanes>(scorer, problem, settings.seed, batch, deals, own);
-                control.done += deals;
-            }));
+        tally.merge(runTasks(settings.threads, count, Tally(problem.playerCount()), control.cancel,
+                             [&](qint64 task, Tally &own) {
+                                 const qint64 batch = first + task;
+                                 const qint64 deals = std::min(batchSize, limit - batch * batchSize);
+                                 dealBatch<Scorer, Lanes>(scorer, problem, settings.seed, batch, deals, own);
+                                 control.done += deals;
+                             }));
         first += count;
         if (targeted && largestStandardError(resultOf(tally, false)) <= settings.targetStandardError)
             break;

@@ -25,8 +25,8 @@ public:
         for (int suit = 0; suit < suitCount; ++suit) {
             int holeUsable = 0;
             for (const std::vector<int> &hole : problem.holes) {
-                const int ofSuit = int(std::count_if(hole.begin(), hole.end(),
-                                                     [suit](int card) { return suitOf(card) == suit; }));
+                const int ofSuit =
+                    int(std::count_if(hole.begin(), hole.end(), [suit](int card) { return suitOf(card) == suit; }));
                 holeUsable = std::max(holeUsable, std::min(ofSuit, problem.maxFromHole));
             }
             const int needed = boardSize - holeUsable;

@@ -115,7 +115,7 @@ public:
 
     /// The number of a pair of hole ranks, for strength().
     static int pairIndex(int rankA, int rankB);
-    /// The best hand, suits aside, of the hole ranks @p pairIndex with the board of five whose rank id is @p boardRankId.
+    /// The best hand, suits aside, of the hole ranks @p pairIndex with the five board cards of rank id @p boardRankId.
     Strength strength(int pairIndex, int boardRankId) const
     {
         return m_strengths[size_t(pairIndex) * m_boardCount + size_t(boardRankId)];

@@ -184,7 +184,8 @@ private:
         for (int rank = 0; rank < rankCount; ++rank) {
             const int count = counts[size_t(rank)];
             boards *= combinations(m_ranksLeft[size_t(rank)], count);
-            // Suits with the most room first: if any board of these ranks has suits that matter to no one, this one has none.
+            // Suits with the most room first: if any board of these ranks has suits
+            // that matter to no one, this one has none.
             for (int i = 0; i < count; ++i) {
                 const int suit = int(std::max_element(room.begin(), room.end()) - room.begin());
                 --room[size_t(suit)];

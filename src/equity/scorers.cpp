@@ -84,7 +84,8 @@ Strength TwoHoleScorer::bestFlush(unsigned holeRanks, unsigned boardRanks) const
             for (int c = b + 1; c < boardCount; ++c)
                 for (int x = 0; x < holeCount; ++x)
                     for (int y = x + 1; y < holeCount; ++y)
-                        best = std::max(best, m_tables.flushStrength(board[a] | board[b] | board[c] | hole[x] | hole[y]));
+                        best =
+                            std::max(best, m_tables.flushStrength(board[a] | board[b] | board[c] | hole[x] | hole[y]));
     return best;
 }
 
