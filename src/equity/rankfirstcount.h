@@ -83,7 +83,7 @@ public:
         const Counts all = runTasks(control.total < smallRun ? 1 : threads, rankTasks + qint64(m_suitedTasks.size()),
                                     empty, control.cancel, [&](qint64 task, Counts &own) {
                                         if (task < rankTasks)
-                                            countRanks(m_rankTasks[size_t(task)], own);
+                                            countRanks(m_rankTasks[size_t(task)], own, control);
                                         else
                                             dealAround(m_suitedTasks[size_t(task - rankTasks)], own, control);
                                     });
@@ -149,30 +149,33 @@ private:
         counts[size_t(rank)] = 0;
     }
 
-    void countRanks(const RankTask &task, Counts &own)
+    void countRanks(const RankTask &task, Counts &own, RunControl &control)
     {
         TallyBuffer<Lanes> buffer(own.byRanks);
         std::array<int, rankCount> counts = task.counts;
-        countRanks(splitRankCount, task.left, counts, buffer);
+        const qint64 boards = countRanks(splitRankCount, task.left, counts, buffer);
+        // Progress: the boards of these ranks on which suits matter to no one, in proportion, as the
+        // boards on which a suit matters count when they are dealt.
+        control.done += boards * (control.total - m_suitedBoards) / std::max<qint64>(1, control.total);
     }
 
-    // Every multiset of ranks for the missing cards, from rank @p rank on.
-    void countRanks(int rank, int left, std::array<int, rankCount> &counts, TallyBuffer<Lanes> &buffer)
+    // Every multiset of ranks for the missing cards, from rank @p rank on; returns the boards they stand for.
+    qint64 countRanks(int rank, int left, std::array<int, rankCount> &counts, TallyBuffer<Lanes> &buffer)
     {
-        if (left == 0) {
-            scoreRanks(counts, buffer);
-            return;
-        }
+        if (left == 0)
+            return scoreRanks(counts, buffer);
         if (rank == rankCount)
-            return;
+            return 0;
+        qint64 boards = 0;
         for (int count = 0; count <= std::min(left, m_ranksLeft[size_t(rank)]); ++count) {
             counts[size_t(rank)] = count;
-            countRanks(rank + 1, left - count, counts, buffer);
+            boards += countRanks(rank + 1, left - count, counts, buffer);
         }
         counts[size_t(rank)] = 0;
+        return boards;
     }
 
-    void scoreRanks(const std::array<int, rankCount> &counts, TallyBuffer<Lanes> &buffer)
+    qint64 scoreRanks(const std::array<int, rankCount> &counts, TallyBuffer<Lanes> &buffer)
     {
         qint64 boards = 1;
         std::array<int, boardSize> cards {};
@@ -197,6 +200,7 @@ private:
         m_scorer.score(board, cards.data(), hands);
         std::copy(hands, hands + Lanes, plainHands(board));
         buffer.add(quint64(boards));
+        return boards;
     }
 
     Strength *plainHands(const CardsState &board)
@@ -225,6 +229,7 @@ private:
     {
         if (left == 0) {
             m_suitedTasks.push_back(task);
+            m_suitedBoards += combinations(int(m_otherSuits[size_t(task.suit)].size()), m_missing - task.count);
             return;
         }
         for (size_t i = from; i + size_t(left) <= ofSuit.size(); ++i) {
@@ -273,6 +278,7 @@ private:
     std::vector<Strength> m_plainHands; ///< by the board's rank id, Lanes a board
     std::vector<RankTask> m_rankTasks;
     std::vector<SuitedTask> m_suitedTasks;
+    qint64 m_suitedBoards = 0; ///< the boards of all suited tasks
 };
 
 } // namespace Equity
