@@ -7,7 +7,9 @@
 #include "tally.h"
 #include "taskrunner.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <vector>
 
 namespace Marrowick {
@@ -75,18 +77,22 @@ public:
         control.total = combinations(int(m_problem.deck.size()), m_missing);
         const int players = m_problem.playerCount();
         m_plainHands.assign(m_tables.fiveCardRankKeys().size() * Lanes, 0);
-        std::array<int, rankCount> counts {};
-        splitRanks(0, m_missing, counts);
+        collectRanks(0, m_missing, 0);
+        orderRanksById();
         buildSuitedTasks();
-        const qint64 rankTasks = qint64(m_rankTasks.size());
+        const qint64 rankTasks = qint64((m_rankSets.size() + rankSetsPerTask - 1) / rankSetsPerTask);
+        // Few tasks of many boards each: every task touches counters that all threads share.
+        const size_t suitedPerTask = std::max<size_t>(1, m_suitedTasks.size() / suitedTaskCount);
+        const qint64 suitedTasks = qint64((m_suitedTasks.size() + suitedPerTask - 1) / suitedPerTask);
         const Counts empty {Tally(players), Tally(players), std::vector<quint64>(m_tables.fiveCardRankKeys().size())};
-        const Counts all = runTasks(control.total < smallRun ? 1 : threads, rankTasks + qint64(m_suitedTasks.size()),
-                                    empty, control.cancel, [&](qint64 task, Counts &own) {
-                                        if (task < rankTasks)
-                                            countRanks(m_rankTasks[size_t(task)], own, control);
-                                        else
-                                            dealAround(m_suitedTasks[size_t(task - rankTasks)], own, control);
-                                    });
+        const Counts all =
+            runTasks(control.total < smallRun ? 1 : threads, rankTasks + suitedTasks, empty, control.cancel,
+                     [&](qint64 task, Counts &own) {
+                         if (task < rankTasks)
+                             countRanks(size_t(task) * rankSetsPerTask, own, control);
+                         else
+                             dealSuited(size_t(task - rankTasks) * suitedPerTask, suitedPerTask, own, control);
+                     });
         if (control.cancel)
             return all.suited;
         Tally tally = all.byRanks;
@@ -128,54 +134,48 @@ private:
         std::array<int, boardSize> cards;
     };
 
-    // Threads share the multisets of ranks by their counts of the lowest ranks.
-    static const int splitRankCount = 3;
-    struct RankTask
-    {
-        std::array<int, rankCount> counts; ///< of the lowest ranks
-        int left; ///< cards for the higher ranks
-    };
+    // Threads share the multisets of ranks in runs of this many, and the suited boards in about this many runs.
+    static const size_t rankSetsPerTask = 128;
+    static const size_t suitedTaskCount = 64;
 
-    void splitRanks(int rank, int left, std::array<int, rankCount> &counts)
+    // Every multiset of ranks for the missing cards, from rank @p rank on, as a rank key.
+    void collectRanks(int rank, int left, quint64 key)
     {
-        if (rank == splitRankCount) {
-            m_rankTasks.push_back({counts, left});
+        if (left == 0) {
+            m_rankSets.push_back(key);
             return;
         }
-        for (int count = 0; count <= std::min(left, m_ranksLeft[size_t(rank)]); ++count) {
-            counts[size_t(rank)] = count;
-            splitRanks(rank + 1, left - count, counts);
-        }
-        counts[size_t(rank)] = 0;
+        if (rank == rankCount)
+            return;
+        for (int count = 0; count <= std::min(left, m_ranksLeft[size_t(rank)]); ++count)
+            collectRanks(rank + 1, left - count, key + quint64(count) * rankKeyOf(rank * suitCount));
     }
 
-    void countRanks(const RankTask &task, Counts &own, RunControl &control)
+    // In the order of the boards' rank ids, so that each thread writes its own stretch of the plain hands.
+    void orderRanksById()
+    {
+        const quint64 none = ~quint64(0);
+        std::vector<quint64> byId(m_tables.fiveCardRankKeys().size(), none);
+        for (quint64 key : m_rankSets)
+            byId[size_t(m_tables.fiveCardRankId(m_base.rankKey + key))] = key;
+        m_rankSets.clear();
+        std::copy_if(byId.begin(), byId.end(), std::back_inserter(m_rankSets),
+                     [none](quint64 key) { return key != none; });
+    }
+
+    void countRanks(size_t first, Counts &own, RunControl &control)
     {
         TallyBuffer<Lanes> buffer(own.byRanks);
-        std::array<int, rankCount> counts = task.counts;
-        const qint64 boards = countRanks(splitRankCount, task.left, counts, buffer);
+        qint64 boards = 0;
+        for (size_t i = first; i < std::min(first + rankSetsPerTask, m_rankSets.size()); ++i)
+            boards += scoreRanks(m_rankSets[i], buffer);
         // Progress: the boards of these ranks on which suits matter to no one, in proportion, as the
         // boards on which a suit matters count when they are dealt.
         control.done += boards * (control.total - m_suitedBoards) / std::max<qint64>(1, control.total);
     }
 
-    // Every multiset of ranks for the missing cards, from rank @p rank on; returns the boards they stand for.
-    qint64 countRanks(int rank, int left, std::array<int, rankCount> &counts, TallyBuffer<Lanes> &buffer)
-    {
-        if (left == 0)
-            return scoreRanks(counts, buffer);
-        if (rank == rankCount)
-            return 0;
-        qint64 boards = 0;
-        for (int count = 0; count <= std::min(left, m_ranksLeft[size_t(rank)]); ++count) {
-            counts[size_t(rank)] = count;
-            boards += countRanks(rank + 1, left - count, counts, buffer);
-        }
-        counts[size_t(rank)] = 0;
-        return boards;
-    }
-
-    qint64 scoreRanks(const std::array<int, rankCount> &counts, TallyBuffer<Lanes> &buffer)
+    // Scores the multiset of ranks @p rankKey of the missing cards; returns the boards it stands for.
+    qint64 scoreRanks(quint64 rankKey, TallyBuffer<Lanes> &buffer)
     {
         qint64 boards = 1;
         std::array<int, boardSize> cards {};
@@ -185,7 +185,7 @@ private:
             room[size_t(suit)] = m_reach.needed(suit) - 1 - int((m_base.suitCounters >> (4 * suit)) & 15u);
         int position = int(m_problem.board.size());
         for (int rank = 0; rank < rankCount; ++rank) {
-            const int count = counts[size_t(rank)];
+            const int count = int((rankKey >> (3 * rank)) & 7u);
             boards *= combinations(m_ranksLeft[size_t(rank)], count);
             // Suits with the most room first: if any board of these ranks has suits
             // that matter to no one, this one has none.
@@ -239,17 +239,25 @@ private:
         }
     }
 
-    // Every board with exactly the task's cards of its suit, the rest of other suits.
-    void dealAround(const SuitedTask &task, Counts &own, RunControl &control)
+    void dealSuited(size_t first, size_t count, Counts &own, RunControl &control)
+    {
+        TallyBuffer<Lanes> buffer(own.suited);
+        qint64 boards = 0;
+        for (size_t i = first; i < std::min(first + count, m_suitedTasks.size()); ++i)
+            boards += dealAround(m_suitedTasks[i], buffer, own.suitedByRanks);
+        control.done += boards;
+    }
+
+    // Every board with exactly the task's cards of its suit, the rest of other suits; returns how many.
+    qint64 dealAround(const SuitedTask &task, TallyBuffer<Lanes> &buffer, std::vector<quint64> &byRanks)
     {
         std::array<int, boardSize> cards {};
         std::copy(m_problem.board.begin(), m_problem.board.end(), cards.begin());
         std::copy(task.cards.begin(), task.cards.begin() + task.count, cards.begin() + m_problem.board.size());
         const int position = int(m_problem.board.size()) + task.count;
         const std::vector<int> &others = m_otherSuits[size_t(task.suit)];
-        TallyBuffer<Lanes> buffer(own.suited);
-        dealOthers(others, 0, position, stateOf(cards.data(), position), cards, buffer, own.suitedByRanks);
-        control.done += combinations(int(others.size()), m_missing - task.count);
+        dealOthers(others, 0, position, stateOf(cards.data(), position), cards, buffer, byRanks);
+        return combinations(int(others.size()), m_missing - task.count);
     }
 
     void dealOthers(const std::vector<int> &others, size_t from, int position, const CardsState &state,
@@ -276,7 +284,7 @@ private:
     std::array<int, rankCount> m_ranksLeft {};
     std::array<std::vector<int>, suitCount> m_otherSuits; ///< by suit, the deck's cards of the other suits
     std::vector<Strength> m_plainHands; ///< by the board's rank id, Lanes a board
-    std::vector<RankTask> m_rankTasks;
+    std::vector<quint64> m_rankSets; ///< the rank keys of the missing cards' multisets of ranks
     std::vector<SuitedTask> m_suitedTasks;
     qint64 m_suitedBoards = 0; ///< the boards of all suited tasks
 };
