@@ -3,18 +3,42 @@
 
 #include "tally.h"
 
-#include <QtCore/QThread>
-
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
+
+class QSemaphore;
 
 namespace Marrowick {
 namespace Equity {
 
 /// Boards that one thread deals with in less time than it takes to start another.
 const qint64 smallRun = 50000;
+
+/**
+ * Threads parked between runs, so that a run of a millisecond does not spend
+ * a good part of it starting threads. Helpers that have not begun when the
+ * calling thread runs out of tasks are taken back, so a run never waits for
+ * a busy pool.
+ */
+class HelperThreads
+{
+public:
+    /// Starts @p work(helper) for helpers 1 to @p helperCount on parked threads.
+    HelperThreads(int helperCount, const std::function<void(int)> &work);
+    /// Takes back the helpers that have not begun and waits for the others.
+    ~HelperThreads();
+
+    HelperThreads(const HelperThreads &) = delete;
+    HelperThreads &operator=(const HelperThreads &) = delete;
+
+private:
+    class Helper;
+    std::unique_ptr<QSemaphore> m_finished;
+    std::vector<std::unique_ptr<Helper>> m_helpers;
+};
 
 /**
  * Runs tasks 0 to @p taskCount - 1 on @p threads threads, the calling thread
@@ -42,14 +66,10 @@ Counts runTasks(int threads, qint64 taskCount, const Counts &empty, const std::a
         }
         tallies[size_t(thread)] = own;
     };
-    std::vector<std::unique_ptr<QThread>> helpers;
-    for (int thread = 1; thread < used; ++thread) {
-        helpers.emplace_back(QThread::create(body, thread));
-        helpers.back()->start();
+    {
+        const HelperThreads helpers(used - 1, body);
+        body(0);
     }
-    body(0);
-    for (const std::unique_ptr<QThread> &helper : helpers)
-        helper->wait();
     for (int thread = 1; thread < used; ++thread)
         tallies[0].merge(tallies[size_t(thread)]);
     return tallies[0];
