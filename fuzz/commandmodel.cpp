@@ -50,7 +50,7 @@ void CommandModel::exec(int command)
                 return;
             if (!alive(child))
                 continue;
-            node(child).connectedTo = command;
+            connectDone(child, command, true);
             exec(child);
         }
         return;
@@ -64,16 +64,34 @@ void CommandModel::step(int sequential)
     self.waiting = false;
     const int previous = self.nextIndex - 1;
     if (previous >= 0 && previous < self.children.size() && node(self.children.at(previous)).connectedTo == sequential)
-        node(self.children.at(previous)).connectedTo = -1;
+        disconnectDone(self.children.at(previous));
     if (self.nextIndex >= self.children.size()) {
         emitDone(sequential);
         return;
     }
     const int next = self.children.at(self.nextIndex);
-    node(next).connectedTo = sequential;
+    connectDone(next, sequential, false);
     ++self.nextIndex;
     self.waiting = true;
     exec(next);
+}
+
+void CommandModel::connectDone(int command, int composite, bool unique)
+{
+    Node &self = node(command);
+    if (self.connectedTo != composite) {
+        self.connectedTo = composite;
+        self.connections = 0;
+    }
+    self.connections = unique ? 1 : self.connections + 1;
+}
+
+void CommandModel::disconnectDone(int command)
+{
+    Node &self = node(command);
+    self.connectedTo = -1;
+    self.connections = 0;
+    ++self.disconnections;
 }
 
 void CommandModel::emitDone(int command)
@@ -84,7 +102,12 @@ void CommandModel::emitDone(int command)
         return;
     Node &composite = node(receiver);
     if (composite.plan.kind == CommandPlan::Sequential) {
-        step(receiver);
+        // Each connection made before the emission takes a step, until a step removes them all; one made
+        // during the emission is not called in it.
+        const int connections = node(command).connections;
+        const int disconnections = node(command).disconnections;
+        for (int call = 0; call < connections && node(command).disconnections == disconnections; ++call)
+            step(receiver);
         return;
     }
     const int index = composite.awaited.indexOf(command);
@@ -118,7 +141,7 @@ void CommandModel::finish(int command)
         const int child = node(command).children.takeFirst();
         // The sequential composite disconnects a child before finishing it; the parallel one keeps counting it.
         if (sequential && node(child).connectedTo == command)
-            node(child).connectedTo = -1;
+            disconnectDone(child);
         if (sequential && !node(command).plan.owning && !node(command).children.contains(child))
             node(child).watchedBy = -1;
         finish(child);
@@ -143,11 +166,13 @@ void CommandModel::destroy(int command)
         while (!node(command).children.isEmpty())
             deleteChild(command, node(command).children.constFirst());
     }
-    for (Node &other : m_nodes) {
-        if (other.connectedTo == command)
-            other.connectedTo = -1;
-        if (other.watchedBy == command)
-            other.watchedBy = -1;
+    // Deleting a command ends the connections from it and to it, also in the middle of an emission.
+    disconnectDone(command);
+    for (int other = 0; other < count(); ++other) {
+        if (node(other).connectedTo == command)
+            disconnectDone(other);
+        if (node(other).watchedBy == command)
+            node(other).watchedBy = -1;
     }
     note("destroyed", command);
     node(command).alive = false;

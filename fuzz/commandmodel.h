@@ -60,6 +60,10 @@ private:
         int pending = 0; // parallel: done() signals still awaited
         QList<int> awaited; // parallel: children of the run whose done() has not come
         int connectedTo = -1; // the composite that receives this command's done()
+        // The sequential composite connects anew at each start of the child, so a child that a
+        // restarted run left running may be connected several times; the parallel one once.
+        int connections = 0;
+        int disconnections = 0; // how often every connection of the command's done() was removed
         int watchedBy = -1; // the composite that notices this command's deletion
     };
 
@@ -68,6 +72,8 @@ private:
     void emitDone(int command);
     void emitLeafDone(int leaf);
     void step(int sequential);
+    void connectDone(int command, int composite, bool unique);
+    void disconnectDone(int command);
     void deleteChild(int composite, int child);
     void forget(int composite, int child);
 

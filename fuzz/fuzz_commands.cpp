@@ -54,14 +54,14 @@ int build(CommandModel &model, FuzzInput &input, int depth, int &room, QString &
     return index;
 }
 
-void check(const Plan &commands, const CommandModel &model, int operation)
+void check(const QString &text, const Plan &commands, const CommandModel &model, int operation)
 {
     bool same = commands.log == model.log;
     for (int i = 0; same && i < model.count(); ++i)
         same = (commands.command(model.name(i)) != nullptr) == model.alive(i);
     if (same)
         return;
-    std::fprintf(stderr, "after call %d\n  model: %s\n  found: %s\n", operation,
+    std::fprintf(stderr, "tree%s, after call %d\n  model: %s\n  found: %s\n", qPrintable(text), operation,
                  qPrintable(model.log.join(QStringLiteral(", "))), qPrintable(commands.log.join(QStringLiteral(", "))));
     std::abort();
 }
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             commands.append(leafText(model.name(leaf), plan), name);
         }
         idle = idle || commands.log.mid(logged).contains(topDone);
-        check(commands, model, operation);
+        check(text, commands, model, operation);
     }
     return 0;
 }

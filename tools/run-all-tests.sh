@@ -63,6 +63,8 @@ stage_fuzz() {
     # The seconds are set again: a longer run by tools/run-fuzz.sh leaves its own in the cache.
     run_suite build-fuzz -DMARROWICK_QT_MAJOR_VERSION=5 -DCMAKE_CXX_COMPILER=clang++ -DMARROWICK_FUZZ=ON \
         -DMARROWICK_FUZZ_SECONDS=8 -DMARROWICK_EXAMPLES=OFF -DMARROWICK_BENCHMARKS=OFF
+    # For the record: each target's executions and coverage at the end of its time.
+    grep -E 'Testing: fuzz_|DONE +cov' build-fuzz/Testing/Temporary/LastTest.log || true
 }
 
 stages=(qt5 qt6 sidebyside sanitize fuzz)
