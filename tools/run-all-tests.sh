@@ -64,7 +64,7 @@ stage_fuzz() {
     run_suite build-fuzz -DMARROWICK_QT_MAJOR_VERSION=5 -DCMAKE_CXX_COMPILER=clang++ -DMARROWICK_FUZZ=ON \
         -DMARROWICK_FUZZ_SECONDS=8 -DMARROWICK_EXAMPLES=OFF -DMARROWICK_BENCHMARKS=OFF
     # For the record: each target's executions and coverage at the end of its time.
-    grep -E 'Testing: fuzz_|DONE +cov' build-fuzz/Testing/Temporary/LastTest.log || true
+    bash tools/fuzz-summary.sh build-fuzz
 }
 
 stages=(qt5 qt6 sidebyside sanitize fuzz)

@@ -16,4 +16,4 @@ cmake --build build-fuzz -j "${MARROWICK_JOBS:-2}" --target fuzz_evalhand fuzz_c
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-fuzz -R '^fuzz_' -j "${MARROWICK_JOBS:-2}" --output-on-failure
-grep -E 'Testing: fuzz_|DONE +cov' build-fuzz/Testing/Temporary/LastTest.log
+bash tools/fuzz-summary.sh build-fuzz
