@@ -33,38 +33,23 @@ QByteArray pool(FuzzInput &input, int most)
     return cards;
 }
 
-struct Outputs
-{
-    bool found = false;
-    int value = -77;
-    EvalHand::handType type = EvalHand::handType(-3);
-    QByteArray kickers = QByteArrayLiteral("untouched kickers");
-    QByteArray cards = QByteArrayLiteral("untouched cards");
-
-    bool operator==(const Outputs &other) const
-    {
-        return found == other.found && value == other.value && type == other.type && kickers == other.kickers &&
-            cards == other.cards;
-    }
-};
-
 template<typename Evaluator>
 void evaluate(Evaluator &evaluator, const QByteArray &free, const QByteArray &limited, int low, int high,
-              bool sameArray, bool wantCards, Outputs &out)
+              bool sameArray, bool wantCards, EvalHandOutcome &out)
 {
-    QByteArray *cards = sameArray ? &out.kickers : wantCards ? &out.cards : nullptr;
+    QByteArray *cards = sameArray ? &out.kickers : wantCards ? &out.bestCards : nullptr;
     out.found = evaluator.Evaluate(free, limited, low, high, out.value, out.type, out.kickers, cards);
 }
 
 void report(const char *what, const QByteArray &free, const QByteArray &limited, int low, int high,
-            const Outputs &model, const Outputs &found)
+            const EvalHandOutcome &model, const EvalHandOutcome &found)
 {
     std::fprintf(
         stderr, "%s: cards %s | limited %s | window %d to %d\n  model %d %08x %d %s / %s\n  found %d %08x %d %s / %s\n",
         what, free.toHex(' ').constData(), limited.toHex(' ').constData(), low, high, model.found,
         unsigned(model.value), int(model.type), model.kickers.toHex(' ').constData(),
-        model.cards.toHex(' ').constData(), found.found, unsigned(found.value), int(found.type),
-        found.kickers.toHex(' ').constData(), found.cards.toHex(' ').constData());
+        model.bestCards.toHex(' ').constData(), found.found, unsigned(found.value), int(found.type),
+        found.kickers.toHex(' ').constData(), found.bestCards.toHex(' ').constData());
     std::abort();
 }
 
@@ -83,18 +68,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray limited = pool(input, big ? 8 : 4);
 
     EvalHandModel model;
-    Outputs expected;
+    EvalHandOutcome expected;
     evaluate(model, free, limited, low, high, sameArray, wantCards, expected);
 
     EvalHand evaluator;
-    Outputs found;
+    EvalHandOutcome found;
     evaluate(evaluator, free, limited, low, high, sameArray, wantCards, found);
     if (!(found == expected))
         report("fresh arrays", free, limited, low, high, expected, found);
 
     // Again into arrays that hold a result and share their data with copies,
     // which must keep what they held.
-    const Outputs before = found;
+    const EvalHandOutcome before = found;
     evaluate(evaluator, free, limited, low, high, sameArray, wantCards, found);
     if (!(found == expected) || !(before == expected))
         report("reused arrays", free, limited, low, high, expected, found);

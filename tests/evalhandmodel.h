@@ -10,6 +10,23 @@
 #include <map>
 #include <vector>
 
+// What one call of Evaluate reports. The outputs start with marker contents,
+// so that a call that fails can be seen to leave them alone.
+struct EvalHandOutcome
+{
+    bool found = false;
+    int value = -12345;
+    Marrowick::EvalHand::handType type = Marrowick::EvalHand::handType(-7);
+    QByteArray kickers = QByteArrayLiteral("old kickers");
+    QByteArray bestCards = QByteArrayLiteral("old best cards");
+
+    bool operator==(const EvalHandOutcome &other) const
+    {
+        return found == other.found && value == other.value && type == other.type && kickers == other.kickers &&
+            bestCards == other.bestCards;
+    }
+};
+
 /**
  * The hand evaluator written the straightforward way, kept as the reference
  * that the library's evaluator must match output for output: it decodes every

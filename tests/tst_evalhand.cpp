@@ -90,17 +90,6 @@ QByteArray bytes(std::initializer_list<int> codes)
     return result;
 }
 
-// What one call reports. Outputs start with marker contents, so that a
-// failed call can be seen to leave them alone.
-struct Outcome
-{
-    bool found = false;
-    int value = -12345;
-    EvalHand::handType type = EvalHand::handType(-7);
-    QByteArray kickers = QByteArrayLiteral("old kickers");
-    QByteArray bestCards = QByteArrayLiteral("old best cards");
-};
-
 void addHand(const char *name, EvalHand::handType type, int value, const QByteArray &kickers,
              const QByteArray &bestCards, const QByteArray &free, const QByteArray &limited = QByteArray(),
              int minLimited = 0, int maxLimited = 5)
@@ -194,7 +183,7 @@ void TestEvalHand::bestHandOrNone_data()
     // No hand: the outputs keep what they held.
     const auto noHand = [](const char *name, const QByteArray &free, const QByteArray &limited, int minLimited,
                            int maxLimited) {
-        const Outcome untouched;
+        const EvalHandOutcome untouched;
         addHand(name, untouched.type, untouched.value, untouched.kickers, untouched.bestCards, free, limited,
                 minLimited, maxLimited);
     };
@@ -220,10 +209,10 @@ void TestEvalHand::bestHandOrNone()
 
     // A const evaluator: Evaluate keeps no state, and this would not compile if it could not be called so.
     const EvalHand evaluator;
-    Outcome outcome;
+    EvalHandOutcome outcome;
     outcome.found = evaluator.Evaluate(free, limited, minLimited, maxLimited, outcome.value, outcome.type,
                                        outcome.kickers, &outcome.bestCards);
-    QCOMPARE(outcome.found, type != Outcome().type);
+    QCOMPARE(outcome.found, type != EvalHandOutcome().type);
     QCOMPARE(int(outcome.type), int(type));
     QCOMPARE(QByteArray::number(outcome.value, 16), QByteArray::number(value, 16));
     QCOMPARE(outcome.kickers, kickers);
