@@ -1,6 +1,6 @@
 #include "compositecommand.h"
 
-#include "commandlogging.h"
+#include "childadmission.h"
 
 #include <QtCore/QPointer>
 
@@ -34,12 +34,8 @@ CompositeCommand::~CompositeCommand()
 
 void CompositeCommand::addCommand(Command *command)
 {
-    if (!command)
+    if (!admitsChild(m_commands, command, m_ownsCommands, "CompositeCommand::addCommand"))
         return;
-    if (m_ownsCommands && m_commands.contains(command)) {
-        qCWarning(lcCommands, "CompositeCommand::addCommand: the command is a child already; ignored");
-        return;
-    }
     m_commands.append(command);
     watch(command);
 }

@@ -1,6 +1,6 @@
 #include "parallelcommand.h"
 
-#include "commandlogging.h"
+#include "childadmission.h"
 
 #include <QtCore/QPointer>
 
@@ -34,12 +34,8 @@ ParallelCommand::~ParallelCommand()
 
 void ParallelCommand::addCommand(Command *command)
 {
-    if (!command)
+    if (!admitsChild(m_commands, command, m_ownsCommands, "ParallelCommand::addCommand"))
         return;
-    if (m_ownsCommands && m_commands.contains(command)) {
-        qCWarning(lcCommands, "ParallelCommand::addCommand: the command is a child already; ignored");
-        return;
-    }
     m_commands.append(command);
     watch(command);
 }
