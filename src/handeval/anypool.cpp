@@ -209,20 +209,6 @@ bool chooseLatest(const HandPool &pool, const Window &window, const RankNeeds &n
     return true;
 }
 
-void reportChoice(const HandPool &pool, const int (&chosen)[handSize], int value, BestHand &best)
-{
-    Candidate candidate;
-    for (int slot = 0; slot < handSize; ++slot) {
-        const char code = pool.code(chosen[slot]);
-        const DecodedCard card = decodeCard(code);
-        candidate.setCard(slot, HandCard {code, card.suit, card.rank});
-    }
-    candidate.score();
-    Q_ASSERT(candidate.value() == value);
-    Q_UNUSED(value);
-    candidate.report(best);
-}
-
 bool searchByCounts(const HandPool &pool, const Window &window, const Supply &supply, BestHand &best)
 {
     int value = 0;

@@ -1,6 +1,6 @@
 #include "belowzero.h"
 
-#include "candidate.h"
+#include "enumeration.h"
 
 #include <algorithm>
 
@@ -443,19 +443,10 @@ bool searchBelowZero(const HandPool &pool, const Window &window, const int *posi
             after.add(hand[slot]);
         }
         Q_ASSERT(index >= start);
-        chosen[slot] = index;
+        chosen[slot] = positions[index];
         start = index + 1;
     }
-
-    Candidate candidate;
-    for (int slot = 0; slot < handSize; ++slot) {
-        const char code = pool.code(positions[chosen[slot]]);
-        const DecodedCard card = decodeCard(code);
-        candidate.setCard(slot, HandCard {code, card.suit, card.rank});
-    }
-    candidate.score();
-    Q_ASSERT(candidate.value() == 16 * e);
-    candidate.report(best);
+    reportChoice(pool, chosen, 16 * e, best);
     return true;
 }
 

@@ -56,11 +56,25 @@ bool enumerateCandidates(const HandPool &pool, const Window &window, const int *
     }
     if (!found)
         return false;
+    int chosen[handSize];
     for (int slot = 0; slot < handSize; ++slot)
-        candidate.setCard(slot, card(winner[slot]));
-    candidate.score();
-    candidate.report(best);
+        chosen[slot] = positions[winner[slot]];
+    reportChoice(pool, chosen, winningValue, best);
     return true;
+}
+
+void reportChoice(const HandPool &pool, const int (&chosen)[handSize], int value, BestHand &best)
+{
+    Candidate candidate;
+    for (int slot = 0; slot < handSize; ++slot) {
+        const char code = pool.code(chosen[slot]);
+        const DecodedCard card = decodeCard(code);
+        candidate.setCard(slot, HandCard {code, card.suit, card.rank});
+    }
+    candidate.score();
+    Q_ASSERT(candidate.value() == value);
+    Q_UNUSED(value);
+    candidate.report(best);
 }
 
 } // namespace HandEvaluation

@@ -14,6 +14,9 @@ namespace HandEvaluation {
  */
 bool enumerateCandidates(const HandPool &pool, const Window &window, const int *positions, int count, BestHand &best);
 
+/// Reports the pool's cards at @p chosen (ascending positions), whose value is @p value, as the best hand.
+void reportChoice(const HandPool &pool, const int (&chosen)[handSize], int value, BestHand &best);
+
 } // namespace HandEvaluation
 } // namespace Marrowick
 
