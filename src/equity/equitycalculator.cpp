@@ -30,6 +30,18 @@ struct EquityCalculator::Private
         return run;
     }
 
+    // Checks the settings and makes the problem of the players' cards; an empty string when both are fine.
+    QString prepare(Equity::EquityProblem *problem) const
+    {
+        if (settings.trials < 0)
+            return QStringLiteral("a negative number of trials");
+        if (!(settings.targetStandardError >= 0))
+            return QStringLiteral("a target standard error below 0");
+        if (threadCount < 0)
+            return QStringLiteral("a negative number of threads");
+        return Equity::makeProblem(input, problem);
+    }
+
     void joinWorker()
     {
         if (worker) {
@@ -170,23 +182,16 @@ int EquityCalculator::threadCount() const
 
 QString EquityCalculator::validate() const
 {
-    if (d->settings.trials < 0)
-        return QStringLiteral("a negative number of trials");
-    if (!(d->settings.targetStandardError >= 0))
-        return QStringLiteral("a target standard error below 0");
-    if (d->threadCount < 0)
-        return QStringLiteral("a negative number of threads");
     Equity::EquityProblem problem;
-    return Equity::makeProblem(d->input, &problem);
+    return d->prepare(&problem);
 }
 
 EquityResult EquityCalculator::calculate() const
 {
-    const QString error = validate();
+    Equity::EquityProblem problem;
+    const QString error = d->prepare(&problem);
     if (!error.isEmpty())
         return refused(error);
-    Equity::EquityProblem problem;
-    Equity::makeProblem(d->input, &problem);
     Equity::RunControl control;
     return Equity::runEquity(problem, d->runSettings(), control);
 }
@@ -197,10 +202,8 @@ void EquityCalculator::start()
         return;
     d->running = true;
     d->control = std::make_shared<Equity::RunControl>();
-    const QString error = validate();
     auto problem = std::make_shared<Equity::EquityProblem>();
-    if (error.isEmpty())
-        Equity::makeProblem(d->input, problem.get());
+    const QString error = d->prepare(problem.get());
     const Equity::RunSettings settings = d->runSettings();
     std::shared_ptr<Equity::RunControl> control = d->control;
     // The worker hands its result over through the event loop; the destructor
